@@ -1,0 +1,113 @@
+#include "core/currency.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "core/calc_error.h"
+#include "tests/support/utf8.h"
+
+namespace petcalc {
+namespace {
+
+using petcalc::testing::ToUtf8;
+
+constexpr std::int64_t kMinUnits = std::numeric_limits<std::int64_t>::min();
+constexpr std::int64_t kMaxUnits = std::numeric_limits<std::int64_t>::max();
+
+Currency Units(std::int64_t units) { return Currency::FromUnits(units); }
+
+TEST(ToCurrency, RoundsTenThousandthsTiesToEven) {
+  const struct {
+    double x;
+    std::int64_t units;
+  } cases[] = {
+      {3.5, 35'000},
+      {1.0 / 3, 3'333},
+      {2.0 / 3, 6'667},
+      {-1.0 / 3, -3'333},
+      {1.0 / 7, 1'429},
+      {1.0 / 32, 312},
+      {3.0 / 32, 938},
+      {-1.0 / 32, -312},
+      {5.0 / 32, 1'562},
+      {-0.0, 0},
+      {2147483647.0, 21'474'836'470'000},
+      // The exact product, not the product rounded to a double: 1/20,000 as a double lies a
+      // little above 0.00005, and so does its exact product with 10,000 above one half.
+      {1.0 / 20'000, 1},
+      {-1.0 / 20'000, -1},
+      // The largest magnitudes whose units still fit: the next doubles out do not.
+      {922337203685477.5, 9'223'372'036'854'775'000},
+      {-922337203685477.5, -9'223'372'036'854'775'000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.x);
+    EXPECT_EQ(ToCurrency(c.x).units(), c.units);
+  }
+}
+
+TEST(ToCurrency, OverflowsOutsideTheSixtyFourBitRange) {
+  // 922337203685477.625 × 10,000 exceeds 2^63 - 1 by less than the spacing of doubles there,
+  // so only an exact comparison catches it.
+  for (double x :
+       {922337203685477.625, -922337203685477.625, 1e15, 1e300,
+        std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+    SCOPED_TRACE(x);
+    EXPECT_THROW(ToCurrency(x), CalcError);
+  }
+}
+
+TEST(Currency, ConvertsWholeNumbersExactly) {
+  for (std::int32_t n : {0, 1, -1, 11, std::numeric_limits<std::int32_t>::max(),
+                         std::numeric_limits<std::int32_t>::min()}) {
+    SCOPED_TRACE(n);
+    EXPECT_EQ(CurrencyFromInt32(n).units(), std::int64_t{n} * 10'000);
+    EXPECT_EQ(CurrencyToDouble(CurrencyFromInt32(n)), n);
+  }
+  EXPECT_EQ(CurrencyToDouble(Units(35'000)), 3.5);
+}
+
+TEST(CurrencyAdd, AddsExactlyOrOverflows) {
+  EXPECT_EQ(CurrencyAdd(Units(3'333), Units(6'667)), Units(10'000));
+  EXPECT_EQ(CurrencyAdd(Units(kMaxUnits), Units(kMinUnits)), Units(-1));
+  EXPECT_EQ(CurrencyAdd(Units(kMaxUnits - 1), Units(1)), Units(kMaxUnits));
+  EXPECT_THROW(CurrencyAdd(Units(kMaxUnits), Units(1)), CalcError);
+  EXPECT_THROW(CurrencyAdd(Units(kMinUnits), Units(-1)), CalcError);
+  EXPECT_THROW(CurrencyAdd(Units(kMinUnits), Units(kMinUnits)), CalcError);
+}
+
+TEST(CurrencyToText, WritesFourPlacesWithoutTrailingZeros) {
+  const struct {
+    std::int64_t units;
+    std::u16string_view text;
+  } cases[] = {
+      {35'000, u"3.5"},
+      {3'333, u"0.3333"},
+      {6'667, u"0.6667"},
+      {-3'333, u"-0.3333"},
+      {20'000, u"2"},
+      {0, u"0"},
+      {100, u"0.01"},
+      {12'345'678, u"1234.5678"},
+      {-20'000, u"-2"},
+      {1, u"0.0001"},
+      {-1, u"-0.0001"},
+      {10'010, u"1.001"},
+      {kMaxUnits, u"922337203685477.5807"},
+      {kMinUnits, u"-922337203685477.5808"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.units);
+    EXPECT_EQ(ToUtf8(CurrencyToText(Units(c.units))), ToUtf8(c.text));
+  }
+}
+
+TEST(CurrencyToText, ShowsRoundedQuotients) {
+  EXPECT_EQ(CurrencyToText(ToCurrency(10.0 / 3)), u"3.3333");
+  EXPECT_EQ(CurrencyToText(ToCurrency(-7.0 / 2)), u"-3.5");
+}
+
+}  // namespace
+}  // namespace petcalc

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages a build needs, only those that are missing, and generates the
+# comma-decimal locale the locale test uses. Usage: tools/install-deps.sh [group...]
+# Groups: build (default: compile and test), and further groups added as the project grows.
+set -euo pipefail
+
+declare -A GROUPS_PACKAGES=(
+  [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev locales"
+)
+
+as_root() {
+  if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi
+}
+
+missing_packages() {
+  local package
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$'; then
+      echo "$package"
+    fi
+  done
+}
+
+ensure_locale() {
+  local locale=$1
+  if locale -a 2>/dev/null | grep -qix "${locale/UTF-8/utf8}"; then return; fi
+  echo "install-deps: generating locale $locale"
+  as_root sed -i "s/^# *\(${locale} UTF-8\)/\1/" /etc/locale.gen
+  grep -q "^${locale} UTF-8" /etc/locale.gen || echo "${locale} UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+  as_root locale-gen >/dev/null
+}
+
+main() {
+  local groups=("$@")
+  [[ ${#groups[@]} -eq 0 ]] && groups=(build)
+  local wanted=() group
+  for group in "${groups[@]}"; do
+    if [[ -z ${GROUPS_PACKAGES[$group]+set} ]]; then
+      echo "install-deps: unknown group '$group'" >&2
+      exit 2
+    fi
+    read -ra packages <<<"${GROUPS_PACKAGES[$group]}"
+    wanted+=("${packages[@]}")
+  done
+
+  local missing
+  mapfile -t missing < <(missing_packages "${wanted[@]}")
+  if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "install-deps: installing ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+      "${missing[@]}" >/dev/null
+  fi
+  ensure_locale de_DE.UTF-8
+}
+
+main "$@"
