@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages a build needs, only those that are missing, and generates the
 # comma-decimal locale the locale test uses. Usage: tools/install-deps.sh [group...]
-# Groups: build (default: compile and test), and further groups added as the project grows.
+# Groups: build (default: compile and test), bench (Google Benchmark).
 set -euo pipefail
 
 declare -A GROUPS_PACKAGES=(
   [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev locales"
+  [bench]="libbenchmark-dev"
 )
 
 as_root() {
