@@ -16,8 +16,6 @@ void ScriptedRuntime::Type(std::string_view control, std::u16string_view text) {
   BoxRef(control) = text;
 }
 
-void ScriptedRuntime::QueueAnswer(std::u16string_view answer) { answers_.emplace_back(answer); }
-
 const std::u16string& ScriptedRuntime::Box(std::string_view control) const {
   const auto it = boxes_.find(control);
   if (it == boxes_.end()) throw std::logic_error("no box named " + std::string(control));
@@ -45,27 +43,6 @@ void ScriptedRuntime::SetText(std::string_view control, std::u16string_view text
   log_.push_back("set " + std::string(control) + " = " + ToUtf8(text));
   BoxRef(control) = text;
 }
-
-std::u16string ScriptedRuntime::InputBox(std::u16string_view prompt, std::u16string_view title) {
-  log_.push_back("InputBox " + ToUtf8(prompt) + " | " + ToUtf8(title));
-  if (answers_.empty()) throw std::logic_error("unexpected prompt: " + ToUtf8(prompt));
-  std::u16string answer = std::move(answers_.front());
-  answers_.pop_front();
-  return answer;
-}
-
-void ScriptedRuntime::MsgBox(std::u16string_view prompt, int buttons, std::u16string_view title) {
-  log_.push_back("MsgBox " + ToUtf8(prompt) + " | " + std::to_string(buttons) + " | " +
-                 ToUtf8(title));
-}
-
-void ScriptedRuntime::ReportError(int number, std::u16string_view description) {
-  log_.push_back("error " + std::to_string(number) + " " + ToUtf8(description));
-}
-
-}  // namespace petcalc::testing
-
-namespace petcalc::testing {
 
 void TypeStats(ScriptedRuntime& form, const std::vector<std::int64_t>& initial,
                const std::vector<std::int64_t>& current) {
