@@ -1,7 +1,7 @@
 # The newcomer's front door: every target installs what is missing first.
 PRESET ?= default
 
-.PHONY: all deps build test run bench clean
+.PHONY: all deps build test run bench screenshot resources clean
 
 all: build
 
@@ -16,7 +16,15 @@ test: build
 	ctest --preset $(PRESET) --output-on-failure
 
 run: build
-	@echo "The window is not built yet: only the calculation core and its tests exist so far."
+	build/ui/petcalc
+
+screenshot: build
+	tools/install-deps.sh screenshot
+	tools/screenshot.sh build/ui/petcalc build
+
+resources:
+	tools/install-deps.sh art
+	tools/make_resources.py resources
 
 bench: deps
 	tools/install-deps.sh bench

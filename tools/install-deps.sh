@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages a build needs, only those that are missing, and generates the
 # comma-decimal locale the locale test uses. Usage: tools/install-deps.sh [group...]
-# Groups: build (default: compile and test), bench (Google Benchmark).
+# Groups: build (default: compile, test and run), bench (Google Benchmark), screenshot (Xvfb
+# and ImageMagick), art (what tools/make_resources.py draws with).
 set -euo pipefail
 
 declare -A GROUPS_PACKAGES=(
-  [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev locales"
+  [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev locales qt6-base-dev fonts-noto-cjk"
   [bench]="libbenchmark-dev"
+  [screenshot]="xvfb xauth x11-utils imagemagick"
+  [art]="python3-pil fonts-dejavu-core"
 )
 
 as_root() {

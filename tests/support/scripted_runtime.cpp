@@ -7,7 +7,7 @@
 
 namespace petcalc::testing {
 
-ScriptedRuntime::ScriptedRuntime() {
+ScriptedRuntime::ScriptedRuntime() : DialogForwardingRuntime(dialogs_) {
   for (int n = 1; n <= 18; ++n) boxes_["Text" + std::to_string(n)];
   for (int n : {25, 26, 41, 42, 43, 44, 45, 46}) boxes_["Text" + std::to_string(n)];
 }

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/forms_runtime.h"
+#include "runtime/dialog_forwarding_runtime.h"
 #include "tests/support/scripted_dialogs.h"
 
 namespace petcalc::testing {
@@ -15,7 +15,7 @@ namespace petcalc::testing {
 // dialogs, and one log of every call in order, in UTF-8: "get Text1", "set Text14 = 2.5",
 // then the dialogs as ScriptedDialogs writes them. A box name the window does not have throws
 // std::logic_error.
-class ScriptedRuntime : public FormsRuntime {
+class ScriptedRuntime : public DialogForwardingRuntime {
  public:
   ScriptedRuntime();
 
@@ -32,16 +32,6 @@ class ScriptedRuntime : public FormsRuntime {
 
   std::u16string GetText(std::string_view control) override;
   void SetText(std::string_view control, std::u16string_view text) override;
-  std::u16string InputBox(std::u16string_view prompt, std::u16string_view title) override {
-    return dialogs_.InputBox(prompt, title);
-  }
-  void MsgBox(std::u16string_view prompt, int buttons, std::u16string_view title) override {
-    dialogs_.MsgBox(prompt, buttons, title);
-  }
-  void ReportError(int number, std::u16string_view description) override {
-    dialogs_.ReportError(number, description);
-  }
-
  private:
   std::u16string& BoxRef(std::string_view control);
 

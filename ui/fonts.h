@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+
+namespace petcalc::ui {
+
+// Simplified Chinese faces, best first. Naming them keeps Han characters in their mainland
+// shapes whatever the system language: left to itself, fontconfig picks the Japanese variant of
+// a CJK face under an English or C locale.
+QStringList SimplifiedChineseFamilies();
+
+// The platform's default interface face at 9 points, with the Simplified Chinese faces behind
+// it for the characters it lacks. The window, its labels and boxes, and the dialogs use it.
+QFont InterfaceFont();
+
+// The buttons' face, 方正姚体 12 points bold; where it is missing, the Kai faces closest to
+// its brush style, then the Simplified Chinese faces.
+QFont ButtonFont();
+
+}  // namespace petcalc::ui
