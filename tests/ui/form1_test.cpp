@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QTest>
 
@@ -301,6 +302,32 @@ TEST_F(Form1Test, AnErrorIsReportedAndTheWindowKeepsWorking) {
   Box(u"Text3"_qs)->setText(u"20"_qs);
   QTest::mouseClick(Control(u"Command1"_qs), Qt::LeftButton);
   EXPECT_EQ(Box(u"Text26"_qs)->text(), u"10"_qs);
+}
+
+// Restores the application palette even when an assertion fails.
+class PaletteGuard {
+ public:
+  PaletteGuard() : saved_(QApplication::palette()) {}
+  ~PaletteGuard() { QApplication::setPalette(saved_); }
+
+ private:
+  QPalette saved_;
+};
+
+TEST_F(Form1Test, FollowsTheSystemPalette) {
+  PaletteGuard guard;
+  QPalette dark;
+  dark.setColor(QPalette::Window, QColor(32, 33, 36));
+  dark.setColor(QPalette::WindowText, QColor(232, 234, 237));
+  dark.setColor(QPalette::Base, QColor(24, 24, 27));
+  QApplication::setPalette(dark);
+  QApplication::processEvents();
+  const QImage window = form_->grab().toImage();
+  EXPECT_EQ(window.pixelColor(400, 2), QColor(32, 33, 36));  // empty space right of the grid
+  const QImage label = Control(u"Label1"_qs)->grab().toImage();
+  EXPECT_EQ(label.pixelColor(1, 1), QColor(32, 33, 36));
+  const QImage box = Box(u"Text14"_qs)->grab().toImage();
+  EXPECT_EQ(box.pixelColor(box.width() / 2, box.height() / 2), QColor(24, 24, 27));
 }
 
 TEST(LogoView, DrawsTheLogoAtItsOwnSizeOnEveryDensity) {
