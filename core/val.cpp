@@ -30,7 +30,16 @@ char16_t FoldFullWidth(char16_t c) {
   return c;
 }
 
-bool IsIgnored(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+// Invisible format characters a paste can carry: zero-width spaces and joiners, directional
+// marks, embeddings and isolates, word joiners, the byte-order mark.
+bool IsInvisibleFormat(char16_t c) {
+  return (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) ||
+         (c >= 0x2060 && c <= 0x2064) || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
+}
+
+bool IsIgnored(char16_t c) {
+  return c == u' ' || c == u'\t' || c == u'\n' || IsInvisibleFormat(c);
+}
 
 bool IsDecimalDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 

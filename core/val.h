@@ -9,8 +9,11 @@ namespace petcalc {
 //
 // - Blanks (U+0020), tabs and line feeds are ignored wherever they stand: "1 234" is 1234,
 //   "- 5" is -5. Full-width forms (U+FF01..U+FF5E, as an IME types them) read as their ASCII
-//   twins and the ideographic space U+3000 as a blank, so "１２" is 12. Every other character,
-//   carriage returns and NUL included, ends the number.
+//   twins and the ideographic space U+3000 as a blank, so "１２" is 12. Invisible format
+//   characters (zero-width spaces and joiners U+200B..U+200D, directional marks, embeddings and
+//   isolates, word joiners, the byte-order mark) are ignored like blanks: what the box shows is
+//   what is read. Every other character, carriage returns, NUL, lone surrogates and emoji
+//   included, ends the number.
 // - "&H" then hexadecimal digits, "&O" then octal digits (either letter case). The value keeps
 //   the narrowest two's-complement width it fits: up to 0xFFFF a 16-bit number (&HFFFF is -1),
 //   up to 0xFFFFFFFF a 32-bit one (&HFFFFFFFF is -1, &H10000 is 65536), larger values their
