@@ -155,16 +155,25 @@ TEST(Val, ReadsFullWidthFormsAsTheirAsciiTwins) {
 
 TEST(Val, IgnoresInvisibleFormatCharactersAndStopsAtOtherHostileOnes) {
   ExpectAll({
-      {u"\u200F12", 12},             // right-to-left mark
-      {u"1\u200B2\u2060", 12},       // zero-width space, word joiner
-      {u"\uFEFF-3", -3},             // byte-order mark
-      {u"\u202B7\u202C", 7},         // embedding
-      {u"\u2067-1.5\u2069", -1.5},   // isolate
-      {u"12\U0001F600", 12},         // emoji: a surrogate pair ends the number
+      {u"\u200F12", 12},            // right-to-left mark
+      {u"1\u200B2\u2060", 12},      // zero-width space, word joiner
+      {u"\uFEFF-3", -3},            // byte-order mark
+      {u"\u202B7\u202C", 7},        // embedding
+      {u"\u2067-1.5\u2069", -1.5},  // isolate
+      {u"12\U0001F600", 12},        // emoji: a surrogate pair ends the number
       {u"\U0001F6005", 0},
-      {std::u16string_view(u"1\xD800" u"2", 3), 1},  // lone high surrogate
-      {std::u16string_view(u"\xDC00" u"3", 2), 0},   // lone low surrogate
-      {std::u16string_view(u"\0" u"5", 2), 0},
+      {std::u16string_view(u"1\xD800"
+                           u"2",
+                           3),
+       1},  // lone high surrogate
+      {std::u16string_view(u"\xDC00"
+                           u"3",
+                           2),
+       0},  // lone low surrogate
+      {std::u16string_view(u"\0"
+                           u"5",
+                           2),
+       0},
   });
 }
 
