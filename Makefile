@@ -1,7 +1,8 @@
 # The newcomer's front door: every target installs what is missing first.
 PRESET ?= default
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build test run bench screenshot resources clean
+.PHONY: all deps build test run bench fuzz lint screenshot resources clean
 
 all: build
 
@@ -32,5 +33,13 @@ bench: deps
 	cmake --build --preset default --target petcalc_bench
 	build/bench/petcalc_bench
 
+fuzz:
+	tools/install-deps.sh build fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run.sh
+
+lint: build
+	tools/install-deps.sh lint
+	tools/lint.sh build
+
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

@@ -1,5 +1,6 @@
 #include "core/currency.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -42,11 +43,12 @@ std::u16string CurrencyToText(Currency c) {
   if (negative) *out++ = '-';
   out = std::to_chars(out, std::end(buffer), whole).ptr;
   if (fraction != 0) {
+    char places[4];
+    for (int i = 3; i >= 0; --i, fraction /= 10) places[i] = static_cast<char>('0' + fraction % 10);
+    int shown = 4;
+    while (places[shown - 1] == '0') --shown;
     *out++ = '.';
-    for (std::uint64_t place = Currency::kUnitsPerWhole / 10; fraction != 0; place /= 10) {
-      *out++ = static_cast<char>('0' + fraction / place);
-      fraction %= place;
-    }
+    out = std::copy(places, places + shown, out);
   }
   return AsciiToText({buffer, out});
 }

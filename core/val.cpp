@@ -84,8 +84,8 @@ std::string OctalToHex(const std::string& octal) {
   std::string hex;
   unsigned bits = 0;
   int bit_count = 0;
-  for (auto it = octal.rbegin(); it != octal.rend(); ++it) {
-    bits |= static_cast<unsigned>(*it - '0') << bit_count;
+  for (std::size_t i = octal.size(); i-- > 0;) {
+    bits |= static_cast<unsigned>(octal[i] - '0') << bit_count;
     bit_count += 3;
     while (bit_count >= 4) {
       hex.push_back(HexDigit(bits & 0xF));
@@ -104,7 +104,8 @@ double HexValue(std::string_view hex) {
     double value = 0;
     const auto result =
         std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
-    return result.ec == std::errc::result_out_of_range ? kInfinity : value;
+    if (result.ec == std::errc::result_out_of_range) return kInfinity;
+    return value;
   }
   std::uint64_t value = 0;
   std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);

@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages a build needs, only those that are missing, and generates the
 # comma-decimal locale the locale test uses. Usage: tools/install-deps.sh [group...]
 # Groups: build (default: compile, test and run), bench (Google Benchmark), screenshot (Xvfb
-# and ImageMagick), art (what tools/make_resources.py draws with).
+# and ImageMagick), art (what tools/make_resources.py draws with), fuzz (clang and libFuzzer),
+# lint (clang-tidy and cppcheck).
 set -euo pipefail
 
 declare -A GROUPS_PACKAGES=(
@@ -10,6 +11,8 @@ declare -A GROUPS_PACKAGES=(
   [bench]="libbenchmark-dev"
   [screenshot]="xvfb xauth x11-utils imagemagick"
   [art]="python3-pil fonts-dejavu-core"
+  [fuzz]="clang-14 libclang-rt-14-dev"
+  [lint]="clang-tidy-14 cppcheck"
 )
 
 as_root() {

@@ -28,6 +28,8 @@ constexpr std::int32_t kMax32 = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kMin64 = std::numeric_limits<std::int64_t>::min();
 constexpr std::int64_t kMax64 = std::numeric_limits<std::int64_t>::max();
 constexpr int kRandomCases = 200'000;
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 template <typename F>
 auto Attempt(F operation) -> std::optional<decltype(operation())> {
@@ -56,7 +58,7 @@ std::optional<std::int64_t> ReferenceToCurrencyUnits(double x) {
 
 // x and its two neighbouring doubles.
 std::vector<double> WithNeighbours(double x) {
-  return {std::nextafter(x, -INFINITY), x, std::nextafter(x, INFINITY)};
+  return {std::nextafter(x, -kInf), x, std::nextafter(x, kInf)};
 }
 
 TEST(ArithmeticProperties, ToInt32RoundsLikeExactArithmeticAtEveryTie) {
@@ -73,7 +75,7 @@ TEST(ArithmeticProperties, ToInt32RoundsLikeExactArithmeticAtEveryTie) {
   for (int i = 0; i < kRandomCases / 2; ++i) {
     for (double x : WithNeighbours(static_cast<double>(whole(rng)) + 0.5)) samples.push_back(x);
   }
-  samples.insert(samples.end(), {INFINITY, -INFINITY, NAN, DBL_MAX, -DBL_MAX, DBL_MIN});
+  samples.insert(samples.end(), {kInf, -kInf, kNaN, DBL_MAX, -DBL_MAX, DBL_MIN});
 
   int mismatches = 0;
   for (double x : samples) {
@@ -97,8 +99,8 @@ TEST(ArithmeticProperties, ToCurrencyRoundsTheExactProductAtEveryTie) {
   for (double edge : {922337203685477.5807, -922337203685477.5808, 922337203685477.5,
                       -922337203685477.5, 1.0 / 20'000, -1.0 / 20'000, 0.5 / 10'000}) {
     double x = edge;
-    for (int step = 0; step < 8; ++step) x = std::nextafter(x, -INFINITY);
-    for (int step = 0; step < 16; ++step, x = std::nextafter(x, INFINITY)) samples.push_back(x);
+    for (int step = 0; step < 8; ++step) x = std::nextafter(x, -kInf);
+    for (int step = 0; step < 16; ++step, x = std::nextafter(x, kInf)) samples.push_back(x);
   }
   // Doubles of every magnitude, from their bits.
   for (int i = 0; i < kRandomCases; ++i) {

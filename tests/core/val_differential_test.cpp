@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -103,7 +104,7 @@ TEST(ValDifferential, AgreesWithStrtodOnHalfwayPoints) {
       const std::uint64_t bits = rng() & 0x7FEF'FFFF'FFFF'FFFFull;  // finite, below the maximum
       std::memcpy(&low, &bits, sizeof low);
     } while (!std::isfinite(low));
-    const double high = std::nextafter(low, INFINITY);
+    const double high = std::nextafter(low, std::numeric_limits<double>::infinity());
     const long double midpoint = (static_cast<long double>(low) + high) / 2;
     const std::string exact = ExactDecimal(midpoint);
     differential.Check(exact);

@@ -33,7 +33,9 @@ std::string ToUtf8(std::u16string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];
     if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-      AppendUtf8(out, 0x10000 + ((char32_t{c} - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+      const char32_t high = c - 0xD800u;
+      const char32_t low = text[i + 1] - 0xDC00u;
+      AppendUtf8(out, 0x10000 + (high << 10) + low);
       ++i;
     } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
       AppendUtf8(out, kReplacement);

@@ -68,7 +68,7 @@ TEST(Resources, TheLogoIsABaselineFullColourJpegOfItsExactSize) {
       EXPECT_EQ(Be16(jpeg, at + 5), 57);   // height
       EXPECT_EQ(Be16(jpeg, at + 7), 113);  // width
       ASSERT_EQ(quint8(jpeg[at + 9]), 3);  // components
-      for (int c = 0; c < 3; ++c) EXPECT_EQ(quint8(jpeg[at + 11 + 3 * c]), 0x11) << c;  // 4:4:4
+      for (qsizetype c = 0; c < 3; ++c) EXPECT_EQ(quint8(jpeg[at + 11 + 3 * c]), 0x11) << c;  // 4:4:4
     }
     at += 2 + Be16(jpeg, at + 2);
   }

@@ -1,0 +1,144 @@
+// Whole clicks on one persisting window: the fuzzer's data types into the thirteen input boxes,
+// answers the prompts and clicks both buttons in any order, and after every click the
+// invariants of the window are checked.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "calc/click_actions.h"
+#include "core/currency.h"
+#include "core/stat_sheet.h"
+#include "core/whole_number.h"
+#include "fuzz/fuzz_check.h"
+#include "tests/support/scripted_runtime.h"
+#include "tests/support/utf8.h"
+
+namespace {
+
+using namespace petcalc;
+using petcalc::testing::ScriptedRuntime;
+using petcalc::testing::ToUtf8;
+
+const std::array<std::string, 13> kInputBoxes = {"Text1",  "Text2",  "Text3", "Text4", "Text5",
+                                                 "Text6",  "Text7",  "Text8", "Text9", "Text10",
+                                                 "Text11", "Text12", "Text41"};
+
+// Characters weighted towards numbers, with the corners that matter: signs, radix prefixes,
+// exponent letters, separators, full-width and invisible characters, NUL and a lone surrogate.
+constexpr std::u16string_view kAlphabet =
+    u"0123456789012345678901234567890123456789..--++ eEdD&HhOoFf,x\t\n\r"
+    u"１２．－\u3000\u200F\uFEFF\0\xD800";
+
+std::u16string DrawText(FuzzedDataProvider& data) {
+  const std::string picks = data.ConsumeRandomLengthString(24);
+  std::u16string text;
+  for (unsigned char pick : picks) text.push_back(kAlphabet[pick % kAlphabet.size()]);
+  return text;
+}
+
+struct Snapshot {
+  std::array<std::u16string, 13> inputs;
+  int empty_stat_boxes = 0;
+};
+
+Snapshot Take(const ScriptedRuntime& form) {
+  Snapshot snapshot;
+  for (std::size_t i = 0; i < kInputBoxes.size(); ++i) {
+    snapshot.inputs[i] = form.Box(kInputBoxes[i]);
+    if (i < 12 && snapshot.inputs[i].empty()) ++snapshot.empty_stat_boxes;
+  }
+  return snapshot;
+}
+
+int Count(const std::vector<std::string>& log, std::string_view prefix) {
+  int count = 0;
+  for (const std::string& entry : log) count += entry.starts_with(prefix) ? 1 : 0;
+  return count;
+}
+
+void CheckCommonInvariants(const ScriptedRuntime& form, const Snapshot& before) {
+  const std::vector<std::string>& log = form.Log();
+  FUZZ_CHECK(Count(log, "set Text13 ") == 0 && form.Box("Text13").empty());
+  FUZZ_CHECK(Count(log, "set Text41 ") == 0);
+  for (std::size_t i = 0; i < kInputBoxes.size(); ++i) {
+    if (!before.inputs[i].empty()) FUZZ_CHECK(form.Box(kInputBoxes[i]) == before.inputs[i]);
+  }
+  FUZZ_CHECK(Count(log, "InputBox ") <= before.empty_stat_boxes);
+  const int errors = Count(log, "error ");
+  FUZZ_CHECK(errors <= 1);
+  if (errors == 1) {
+    FUZZ_CHECK(log.back() == "error 6 溢出" || log.back() == "error 11 除数为零");
+  } else {
+    for (std::size_t i = 0; i < 12; ++i) FUZZ_CHECK(!form.Box(kInputBoxes[i]).empty());
+  }
+}
+
+bool EndedWithError(const ScriptedRuntime& form) {
+  return !form.Log().empty() && form.Log().back().starts_with("error ");
+}
+
+void CheckGrowthClick(const ScriptedRuntime& form, const StatSheet& sheet) {
+  if (EndedWithError(form)) return;
+  const std::int64_t three =
+      sheet.growthAttack.units() + sheet.growthDefence.units() + sheet.growthAgility.units();
+  FUZZ_CHECK(sheet.threeStatGrowth.units() == three);
+  FUZZ_CHECK(sheet.totalGrowth.units() == three + sheet.growthInspiration.units());
+  FUZZ_CHECK(form.Box("Text25") == CurrencyToText(sheet.threeStatGrowth));
+  FUZZ_CHECK(form.Box("Text26") == CurrencyToText(sheet.totalGrowth));
+  if (Count(form.Log(), "MsgBox ") == 0) {
+    FUZZ_CHECK(form.Box("Text14") == CurrencyToText(sheet.growthStamina));
+    FUZZ_CHECK(form.Box("Text18") == CurrencyToText(sheet.growthInspiration));
+  }
+}
+
+void CheckPredictionClick(const ScriptedRuntime& form, const StatSheet& sheet) {
+  int writes = 0;
+  for (std::string_view box :
+       {"set Text42 ", "set Text43 ", "set Text44 ", "set Text45 ", "set Text46 "}) {
+    writes += Count(form.Log(), box);
+  }
+  FUZZ_CHECK(writes == 0 || writes == 5);
+  if (writes == 5) {
+    FUZZ_CHECK(form.Box("Text42") == Int32ToText(sheet.predStamina));
+    FUZZ_CHECK(form.Box("Text46") == Int32ToText(sheet.predInspiration));
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+  FuzzedDataProvider data(bytes, size);
+  ScriptedRuntime form;
+  StatSheet sheet;
+  while (data.remaining_bytes() > 0) {
+    switch (data.ConsumeIntegralInRange(0, 4)) {
+      case 0:
+      case 1:
+        form.Type(kInputBoxes[data.ConsumeIntegralInRange<std::size_t>(0, 12)], DrawText(data));
+        break;
+      case 2:
+        form.Type(kInputBoxes[data.ConsumeIntegralInRange<std::size_t>(0, 12)], u"");
+        break;
+      default: {
+        const bool growth = data.ConsumeBool();
+        const Snapshot before = Take(form);
+        for (int i = 0; i < before.empty_stat_boxes; ++i) form.QueueAnswer(DrawText(data));
+        form.ClearLog();
+        if (growth) {
+          Command1Click(form, sheet);
+          CheckGrowthClick(form, sheet);
+        } else {
+          Command2Click(form, sheet);
+          CheckPredictionClick(form, sheet);
+        }
+        CheckCommonInvariants(form, before);
+        while (form.PendingAnswers() > 0) form.InputBox(u"", u"");  // drop unused answers
+        break;
+      }
+    }
+  }
+  return 0;
+}
