@@ -65,4 +65,3 @@ BENCHMARK_CAPTURE(BM_ValLongText, blanks, u' ')
 }  // namespace
 }  // namespace petcalc
 
-BENCHMARK_MAIN();

@@ -24,7 +24,8 @@ QWidget* CreateLabel(const ControlSpec& spec, QWidget* parent) {
   label->setAlignment(Qt::AlignCenter);
   label->setAutoFillBackground(true);
   label->setGeometry(ToPixels(spec.rect));
-  if (spec.auto_size) label->adjustSize();
+  // One measurement of the caption: adjustSize would polish and lay the label out as well.
+  if (spec.auto_size) label->resize(label->fontMetrics().size(Qt::TextSingleLine, label->text()));
   return label;
 }
 
@@ -63,23 +64,21 @@ Form1::Form1(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
   if (!dialogs_) dialogs_ = std::make_unique<QtDialogs>(this);
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(ToQString(kForm1Title));
-  setWindowIcon(QIcon(QStringLiteral(":/petcalc.ico")));
-  setFont(InterfaceFont());
   resize(TwipsToPixels(kForm1ClientWidth), TwipsToPixels(kForm1ClientHeight));
 
   createControls();
   setTabOrderFromTable();
   runtime_ = std::make_unique<QtRuntime>(*this, *dialogs_);
   createConnections();
-  findChild<QWidget*>(QStringLiteral("Command1"))->setFocus();
+  control("Command1")->setFocus();
 }
 
 Form1::~Form1() = default;
 
 void Form1::createControls() {
-  for (const ControlSpec& spec : kForm1Controls) {
-    QWidget* control = createControl(spec);
-    control->setObjectName(ToQString(spec.name));
+  for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
+    controls_[i] = createControl(kForm1Controls[i]);
+    controls_[i]->setObjectName(ToQString(kForm1Controls[i].name));
   }
 }
 
@@ -97,26 +96,30 @@ QWidget* Form1::createControl(const ControlSpec& spec) {
   Q_UNREACHABLE();
 }
 
+QWidget* Form1::control(std::string_view name) const {
+  const auto it = std::find_if(kForm1Controls.begin(), kForm1Controls.end(),
+                               [name](const ControlSpec& spec) { return spec.name == name; });
+  return controls_[static_cast<std::size_t>(it - kForm1Controls.begin())];
+}
+
 void Form1::setTabOrderFromTable() {
-  std::vector<const ControlSpec*> stops;
-  for (const ControlSpec& spec : kForm1Controls) {
-    const bool focusable =
-        spec.kind == ControlKind::kTextBox || spec.kind == ControlKind::kPushButton;
-    if (focusable) stops.push_back(&spec);
+  std::vector<std::size_t> stops;
+  for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
+    const ControlKind kind = kForm1Controls[i].kind;
+    if (kind == ControlKind::kTextBox || kind == ControlKind::kPushButton) stops.push_back(i);
   }
-  std::sort(stops.begin(), stops.end(),
-            [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });
-  const auto widget = [this](const ControlSpec* spec) {
-    return findChild<QWidget*>(ToQString(spec->name));
-  };
-  for (std::size_t i = 1; i < stops.size(); ++i)
-    setTabOrder(widget(stops[i - 1]), widget(stops[i]));
+  std::sort(stops.begin(), stops.end(), [](std::size_t a, std::size_t b) {
+    return kForm1Controls[a].tab_index < kForm1Controls[b].tab_index;
+  });
+  for (std::size_t i = 1; i < stops.size(); ++i) {
+    setTabOrder(controls_[stops[i - 1]], controls_[stops[i]]);
+  }
 }
 
 void Form1::createConnections() {
-  connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
+  connect(static_cast<QPushButton*>(control("Command1")), &QPushButton::clicked, this,
           [this] { Command1Click(*runtime_, sheet_); });
-  connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
+  connect(static_cast<QPushButton*>(control("Command2")), &QPushButton::clicked, this,
           [this] { Command2Click(*runtime_, sheet_); });
 }
 

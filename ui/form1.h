@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <memory>
+#include <string_view>
 
 #include "core/stat_sheet.h"
 #include "runtime/dialogs.h"
@@ -12,7 +14,8 @@ class QtRuntime;
 struct ControlSpec;
 
 // The program's one window, built from its control table: the stat grid, the labels, the two
-// buttons and the logo, at their fixed places. It owns the StatSheet for as long as it lives;
+// buttons and the logo, at their fixed places. Its icon and interface font are the
+// application's (SetUpApplication), shared with the dialogs. It owns the StatSheet for as long as it lives;
 // "计 算" and "预 测" run the two click actions on it. Nothing is laid out again on resize.
 class Form1 : public QWidget {
   Q_OBJECT
@@ -29,9 +32,11 @@ class Form1 : public QWidget {
  private:
   void createControls();
   QWidget* createControl(const ControlSpec& spec);
+  QWidget* control(std::string_view name) const;
   void setTabOrderFromTable();
   void createConnections();
 
+  std::array<QWidget*, 41> controls_{};  // in the order of the control table
   std::unique_ptr<Dialogs> dialogs_;
   std::unique_ptr<QtRuntime> runtime_;
   StatSheet sheet_;

@@ -1,0 +1,34 @@
+#include <benchmark/benchmark.h>
+
+#include "calc/click_actions.h"
+#include "core/stat_sheet.h"
+#include "tests/support/scripted_runtime.h"
+
+namespace petcalc {
+namespace {
+
+using petcalc::testing::ScriptedRuntime;
+
+// Twelve filled boxes and a target: each click gathers, computes and writes, with no prompt.
+void FillBoxes(ScriptedRuntime& form) {
+  petcalc::testing::TypeStats(form, {1, 120, 30, 25, 20, 20}, {11, 143, 47, 39, 35, 25});
+  form.Type("Text41", u"30");
+}
+
+template <void (*Click)(FormsRuntime&, StatSheet&)>
+void BM_Click(benchmark::State& state) {
+  ScriptedRuntime form;
+  FillBoxes(form);
+  StatSheet sheet;
+  for (auto _ : state) {
+    form.ClearLog();
+    Click(form, sheet);
+    benchmark::DoNotOptimize(sheet);
+  }
+}
+
+BENCHMARK(BM_Click<Command1Click>)->Name("BM_Click/growth");
+BENCHMARK(BM_Click<Command2Click>)->Name("BM_Click/prediction");
+
+}  // namespace
+}  // namespace petcalc
