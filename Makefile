@@ -28,10 +28,8 @@ resources:
 	tools/make_resources.py resources
 
 bench: deps
-	tools/install-deps.sh bench
-	cmake --preset default -DPETCALC_BUILD_BENCH=ON
-	cmake --build --preset default --target petcalc_bench
-	build/bench/petcalc_bench
+	tools/install-deps.sh bench screenshot
+	bench/run.sh
 
 fuzz:
 	tools/install-deps.sh build fuzz

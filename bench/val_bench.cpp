@@ -15,8 +15,8 @@ struct BoxText {
 };
 
 constexpr BoxText kBoxTexts[] = {
-    {u"12", "12"},         {u"150", "150"},       {u" 2.5", "2.5"},     {u"1e3", "1e3"},
-    {u"12abc", "12"},      {u"&HFFFF", "-1"},     {u"", "0"},
+    {u"12", "12"},    {u"150", "150"},   {u" 2.5", "2.5"}, {u"1e3", "1e3"},
+    {u"12abc", "12"}, {u"&HFFFF", "-1"}, {u"", "0"},
 };
 
 void BM_Val(benchmark::State& state) {
@@ -64,4 +64,3 @@ BENCHMARK_CAPTURE(BM_ValLongText, blanks, u' ')
 
 }  // namespace
 }  // namespace petcalc
-

@@ -8,7 +8,7 @@ set -euo pipefail
 
 declare -A GROUPS_PACKAGES=(
   [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev locales qt6-base-dev fonts-noto-cjk"
-  [bench]="libbenchmark-dev"
+  [bench]="libbenchmark-dev libx11-dev python3"
   [screenshot]="xvfb xauth x11-utils imagemagick"
   [art]="python3-pil fonts-dejavu-core"
   [fuzz]="clang-14 libclang-rt-14-dev"

@@ -23,7 +23,7 @@ QStringList SimplifiedChineseFamilies() {
 
 QFont InterfaceFont() {
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-  font.setFamilies(QStringList{font.family()} + SimplifiedChineseFamilies());
+  font.setFamilies(SimplifiedChineseFamilies() << font.family());
   font.setPointSize(kInterfacePointSize);
   return font;
 }

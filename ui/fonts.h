@@ -10,8 +10,8 @@ namespace petcalc::ui {
 // a CJK face under an English or C locale.
 QStringList SimplifiedChineseFamilies();
 
-// The platform's default interface face at 9 points, with the Simplified Chinese faces behind
-// it for the characters it lacks. The window, its labels and boxes, and the dialogs use it.
+// The interface font at 9 points: the Simplified Chinese faces first, then the platform's
+// default interface face. The window, its labels and boxes, and the dialogs use it.
 QFont InterfaceFont();
 
 // The buttons' face, 方正姚体 12 points bold; where it is missing, the Kai faces closest to

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -14,6 +15,7 @@
 
 #include "tests/support/scripted_dialogs.h"
 #include "ui/control_table.h"
+#include "ui/fonts.h"
 #include "ui/logo_view.h"
 
 namespace petcalc::ui {
@@ -124,9 +126,15 @@ TEST_F(Form1Test, BuildsEveryControlWithItsKindCaptionAndFlags) {
         EXPECT_EQ(button->text(), caption);
         EXPECT_FALSE(button->isDefault());
         EXPECT_FALSE(button->autoDefault());
-        EXPECT_EQ(button->font().families().value(0), u"方正姚体"_qs);
-        EXPECT_EQ(button->font().pointSize(), 12);
-        EXPECT_TRUE(button->font().bold());
+        // The face in use is the first installed one of the chain 方正姚体, FZYaoTi, the Kai
+        // faces, then the Simplified Chinese faces.
+        const QFontInfo face(button->font());
+        const QStringList chain =
+            QStringList{u"方正姚体"_qs, u"FZYaoTi"_qs, u"AR PL UKai CN"_qs, u"AR PL KaitiM GB"_qs} +
+            SimplifiedChineseFamilies();
+        EXPECT_TRUE(chain.contains(face.family())) << face.family().toStdString();
+        EXPECT_EQ(face.pointSize(), 12);
+        EXPECT_TRUE(face.bold());
         break;
       }
       case ControlKind::kPicture:

@@ -1,0 +1,102 @@
+#!/usr/bin/env python3
+"""Renders bench/RESULTS.md from Google Benchmark's JSON and the start-up table.
+Usage: report.py core.json window.json startup.md"""
+
+import datetime
+import json
+import subprocess
+import sys
+
+VAL_TEXTS = ["12", "150", " 2.5", "1e3", "12abc", "&HFFFF", "(empty)"]
+
+
+def medians(path):
+    with open(path, encoding="utf-8") as f:
+        data = json.load(f)
+    result = {}
+    for b in data["benchmarks"]:
+        if b.get("aggregate_name", "median") == "median":
+            name = b.get("run_name", b["name"]).removesuffix("_median")
+            result[name] = b
+    return result
+
+
+def ns(b):
+    scale = {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}[b["time_unit"]]
+    return b["real_time"] * scale
+
+
+def verdict(ok):
+    return "met" if ok else "**not met**"
+
+
+def cpu_model():
+    with open("/proc/cpuinfo", encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("model name"):
+                return line.split(":", 1)[1].strip()
+    return "unknown"
+
+
+def commit():
+    head = subprocess.run(["git", "rev-parse", "--short", "HEAD"], capture_output=True,
+                          text=True).stdout.strip()
+    dirty = subprocess.run(["git", "status", "--porcelain", "--untracked-files=no"],
+                           capture_output=True, text=True).stdout.strip()
+    return head + (" (with uncommitted changes)" if dirty else "")
+
+
+def main():
+    core, window = medians(sys.argv[1]), medians(sys.argv[2])
+    with open(sys.argv[3], encoding="utf-8") as f:
+        startup = f.read().strip()
+    lines = [
+        "# Benchmark results",
+        "",
+        f"- Date: {datetime.date.today().isoformat()}",
+        f"- CPU: {cpu_model()}",
+        f"- Commit: {commit()}",
+        "- Command: `make bench` (medians of 5 repetitions; start-up: medians of the runs)",
+        "",
+        "## Val on box texts, against from_chars on the same number already clean",
+        "",
+        "| Text | Val | from_chars floor | ratio | goal ≤ 2.0 |",
+        "|---|---|---|---|---|",
+    ]
+    for i, text in enumerate(VAL_TEXTS):
+        val, floor = ns(core[f"BM_Val/{i}"]), ns(core[f"BM_FromCharsFloor/{i}"])
+        lines.append(f"| `{text}` | {val:.1f} ns | {floor:.1f} ns | {val / floor:.2f} | "
+                     f"{verdict(val <= 2 * floor)} |")
+    lines += ["", "## Val on a pasted megabyte (1,048,576 characters)", "",
+              "| Text | time | throughput | goal ≥ 200 MB/s |", "|---|---|---|---|"]
+    for kind in ("digits", "blanks"):
+        b = core[f"BM_ValLongText/{kind}/1048576"]
+        rate = b["bytes_per_second"] / 1e6
+        lines.append(f"| {kind} | {ns(b) / 1e6:.2f} ms | {rate:.0f} MB/s | {verdict(rate >= 200)} |")
+    lines += ["", "## The two clicks end to end through the scripted runtime", "",
+              "Twelve filled boxes gathered, the calculation, every box written.", "",
+              "| Click | time | goal < 2 µs |", "|---|---|---|"]
+    for kind in ("growth", "prediction"):
+        t = ns(core[f"BM_Click/{kind}"])
+        lines.append(f"| {kind} | {t:.0f} ns | {verdict(t < 2000)} |")
+    form1, floor = ns(window["BM_Window_Form1"]), ns(window["BM_Window_Floor"])
+    paste = ns(window["BM_Window_PasteMegabyte"])
+    clicks = ns(window["BM_Window_ClicksWithMegabyteBoxes"])
+    repaint = ns(window["BM_Window_ClicksAndRepaintWithMegabyteBoxes"])
+    lines += ["", "## Building Form1 and showing it offscreen (with its first paint)", "",
+              "| Window | time | floor: 41 bare widgets | ratio | goal ≤ 1.10 |",
+              "|---|---|---|---|---|",
+              f"| Form1 | {form1 / 1e3:.0f} µs | {floor / 1e3:.0f} µs | {form1 / floor:.2f} | "
+              f"{verdict(form1 <= 1.10 * floor)} |",
+              "", "## A megabyte in a stat box and in the target box, through the real window", "",
+              "| Step | time |", "|---|---|",
+              f"| putting both texts into their boxes (Qt lays them out) | {paste / 1e6:.1f} ms |",
+              f"| both clicks, reading the boxes and computing | {clicks / 1e6:.1f} ms |",
+              f"| both clicks and the repaint that follows (Qt draws the long lines) | "
+              f"{repaint / 1e6:.0f} ms |",
+              "", "## Start-up to a visible window, whole process, under Xvfb", "", startup, ""]
+    print("\n".join(lines))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds and runs every benchmark, then writes bench/RESULTS.md (date, CPU, commit, each figure
+# beside its floor and goal) and prints it. Usage: bench/run.sh [start-up runs, default 20]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=${1:-20}
+out=build/bench
+cmake --preset default -DPETCALC_BUILD_BENCH=ON >/dev/null
+cmake --build --preset default --target petcalc_bench petcalc_window_bench floor_window \
+  startup_probe petcalc
+
+common=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=json)
+echo "bench: calculations"
+"$out/petcalc_bench" "${common[@]}" >"$out/core.json"
+echo "bench: window"
+"$out/petcalc_window_bench" "${common[@]}" >"$out/window.json" 2>/dev/null
+echo "bench: start-up, $runs runs each"
+bench/startup.sh "$runs" build >"$out/startup.md" 2>/dev/null
+
+python3 bench/report.py "$out/core.json" "$out/window.json" "$out/startup.md" >bench/RESULTS.md
+cat bench/RESULTS.md
