@@ -18,5 +18,6 @@ echo "bench: window"
 echo "bench: start-up, $runs runs each"
 bench/startup.sh "$runs" build >"$out/startup.md" 2>/dev/null
 
-python3 bench/report.py "$out/core.json" "$out/window.json" "$out/startup.md" >bench/RESULTS.md
+python3 bench/report.py "$out/core.json" "$out/window.json" "$out/startup.md" >"$out/RESULTS.md"
+cp "$out/RESULTS.md" bench/RESULTS.md
 cat bench/RESULTS.md
