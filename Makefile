@@ -2,7 +2,7 @@
 PRESET ?= default
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build test run bench fuzz lint screenshot resources clean
+.PHONY: all deps build test run package bench fuzz lint screenshot resources clean
 
 all: build
 
@@ -18,6 +18,10 @@ test: build
 
 run: build
 	build/ui/petcalc
+
+package: build
+	cpack --config build/CPackConfig.cmake -B build/packages
+	@ls build/packages/*.deb
 
 screenshot: build
 	tools/install-deps.sh screenshot

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages a build needs, only those that are missing, and generates the
 # comma-decimal locale the locale test uses. Usage: tools/install-deps.sh [group...]
-# Groups: build (default: compile, test and run), bench (Google Benchmark), screenshot (Xvfb
+# Groups: build (default: compile, run and every test, the validators, the package, the Windows
+# resources and the accessibility test included), bench (Google Benchmark), screenshot (Xvfb
 # and ImageMagick), art (what tools/make_resources.py draws with), fuzz (clang and libFuzzer),
 # lint (clang-tidy and cppcheck).
 set -euo pipefail
 
 declare -A GROUPS_PACKAGES=(
-  [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev locales qt6-base-dev fonts-noto-cjk"
+  [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev locales qt6-base-dev fonts-noto-cjk
+           desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
+           mingw-w64-x86-64-dev xvfb xauth dbus-daemon dbus-bin at-spi2-core python3-pyatspi"
   [bench]="libbenchmark-dev libx11-dev python3"
   [screenshot]="xvfb xauth x11-utils imagemagick"
   [art]="python3-pil fonts-dejavu-core"

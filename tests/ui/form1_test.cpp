@@ -157,6 +157,11 @@ TEST_F(Form1Test, CaptionsKeepTheirExactSpacing) {
 }
 
 TEST_F(Form1Test, ScreenReadersHearWhatEachBoxHolds) {
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form_.get());
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->role(), QAccessible::Window);
+  EXPECT_EQ(window->text(QAccessible::Name), u"Tenvo宠物成长计算器0.5"_qs);
+
   const struct {
     const char* name;
     QString spoken;

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build tree, extracts it into a temporary root, checks what it
+# holds and declares, and starts the installed program offscreen to prove it runs.
+# Usage: tests/packaging/package_test.sh <build-folder>
+set -euo pipefail
+
+build=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log"; exit 1; }
+deb=$(echo "$work"/out/*.deb)
+dpkg-deb -x "$deb" "$work/root"
+
+failures=0
+fail() { echo "package: $1"; failures=$((failures + 1)); }
+for file in usr/bin/petcalc \
+            usr/share/applications/cn.tenvo.PetCalc.desktop \
+            usr/share/metainfo/cn.tenvo.PetCalc.metainfo.xml \
+            usr/share/icons/hicolor/16x16/apps/cn.tenvo.PetCalc.png \
+            usr/share/icons/hicolor/32x32/apps/cn.tenvo.PetCalc.png \
+            usr/share/icons/hicolor/48x48/apps/cn.tenvo.PetCalc.png \
+            usr/share/doc/petcalc/copyright; do
+  [[ -f $work/root/$file ]] || fail "missing $file"
+done
+file "$work/root/usr/bin/petcalc" | grep -q ', stripped' || fail "the program is not stripped"
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks libqt6widgets6"
+dpkg-deb -f "$deb" Recommends | grep -q 'fonts-noto-cjk' || fail "Recommends lacks fonts-noto-cjk"
+[[ $(dpkg-deb -f "$deb" Version) == 1.00 ]] || fail "version is not 1.00"
+
+# Still running after three seconds means it started, built its window and entered its loop.
+status=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$work/root/usr/bin/petcalc" 2>"$work/run.log" || status=$?
+[[ $status -eq 124 ]] || { cat "$work/run.log"; fail "the installed program exited with $status"; }
+
+[[ $failures -eq 0 ]] && echo "package: $(basename "$deb") holds and runs what it should"
+exit $((failures > 0))
