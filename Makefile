@@ -39,8 +39,10 @@ fuzz:
 	tools/install-deps.sh build fuzz
 	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run.sh
 
-lint: build
-	tools/install-deps.sh lint
+lint: deps
+	tools/install-deps.sh lint bench
+	cmake --preset default -DPETCALC_BUILD_BENCH=ON
+	cmake --build --preset default
 	tools/lint.sh build
 
 clean:

@@ -127,7 +127,8 @@ double LongRadixValue(Reader& in, int radix) {
   double value = 0;
   const auto result = std::from_chars(significant.data(), significant.data() + significant.size(),
                                       value, std::chars_format::hex);
-  return result.ec == std::errc::result_out_of_range ? kInfinity : value;
+  if (result.ec == std::errc::result_out_of_range) return kInfinity;
+  return value;
 }
 
 double ReadRadix(Reader& in, int radix) {
