@@ -16,21 +16,21 @@ std::unique_ptr<QWidget> BuildFloorWindow() {
   window->setWindowTitle(ui::ToQString(ui::kForm1Title));
   window->resize(ui::TwipsToPixels(ui::kForm1ClientWidth),
                  ui::TwipsToPixels(ui::kForm1ClientHeight));
-  for (const ui::ControlSpec& spec : ui::kForm1Controls) {
+  for (const ui::ControlRow& row : ui::kForm1Controls) {
     QWidget* control = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
       case ControlKind::kLabel:
       case ControlKind::kPicture:
-        control = new QLabel(ui::ToQString(spec.caption), window.get());
+        control = new QLabel(ui::ToQString(row.caption), window.get());
         break;
       case ControlKind::kTextBox:
         control = new QLineEdit(window.get());
         break;
       case ControlKind::kPushButton:
-        control = new QPushButton(ui::ToQString(spec.caption), window.get());
+        control = new QPushButton(ui::ToQString(row.caption), window.get());
         break;
     }
-    control->setGeometry(ui::ToPixels(spec.rect));
+    control->setGeometry(ui::ToPixels(row.rect));
   }
   return window;
 }

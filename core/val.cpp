@@ -147,6 +147,9 @@ double ReadRadix(Reader& in, int radix) {
 
 bool IsExponentMarker(char16_t c) { return AsciiUpper(c) == u'E' || AsciiUpper(c) == u'D'; }
 
+// An optional plus or minus sign; true for minus.
+bool AcceptNegativeSign(Reader& in) { return !in.Accept(u'+') && in.Accept(u'-'); }
+
 // A decimal number as read so far.
 struct DecimalNumber {
   std::string text;          // digits, at most one point, an exponent: the form from_chars reads
@@ -175,7 +178,7 @@ void ReadMantissa(Reader& in, DecimalNumber& number) {
 void ReadExponent(Reader& in, DecimalNumber& number) {
   const std::size_t mark = number.text.size();
   number.text.push_back('e');
-  const bool negative = !in.Accept(u'+') && in.Accept(u'-');
+  const bool negative = AcceptNegativeSign(in);
   if (negative) number.text.push_back('-');
   std::int64_t exponent = 0;
   for (char16_t c; IsDecimalDigit(c = in.Peek()); in.Advance()) {
@@ -205,14 +208,11 @@ std::optional<double> ReadShortDecimal(Reader& in) {
   bool any_digit = false;
   const auto take = [&](char16_t c, int exponent_step) {
     any_digit = true;
-    if (mantissa == 0 && c == u'0') {
-      exponent += exponent_step;
-      return true;
-    }
+    exponent += exponent_step;
+    if (mantissa == 0 && c == u'0') return true;
     if (digits == kMaxDigits) return false;
     mantissa = mantissa * 10 + static_cast<unsigned>(c - u'0');
     ++digits;
-    exponent += exponent_step;
     return true;
   };
   for (char16_t c; IsDecimalDigit(c = in.Peek()); in.Advance()) {
@@ -226,7 +226,7 @@ std::optional<double> ReadShortDecimal(Reader& in) {
   if (!any_digit) return 0.0;
   if (IsExponentMarker(in.Peek())) {
     in.Advance();
-    const bool negative = !in.Accept(u'+') && in.Accept(u'-');
+    const bool negative = AcceptNegativeSign(in);
     std::int64_t written = 0;
     for (char16_t c; IsDecimalDigit(c = in.Peek()); in.Advance()) {
       written = std::min(written * 10 + (c - u'0'), kExponentCeiling);
@@ -257,7 +257,7 @@ double ReadLongDecimal(Reader& in) {
 }
 
 double ReadDecimal(Reader& in) {
-  const bool negative = !in.Accept(u'+') && in.Accept(u'-');
+  const bool negative = AcceptNegativeSign(in);
   const Reader digits_start = in;
   std::optional<double> value = ReadShortDecimal(in);
   if (!value) {

@@ -13,7 +13,7 @@ constexpr bool kAuto = true;
 }  // namespace
 
 // clang-format off
-const std::array<ControlSpec, 41> kForm1Controls{{
+const std::array<ControlRow, 41> kForm1Controls{{
     // name       kind     left  top   width height  caption      tab  RO     auto   accessible
     {"Label1",   kLabel,  {960,  120,  855, 255}, u"等  级",   26, false, false, u""},
     {"Label2",   kLabel,  {1800, 120,  855, 255}, u"体  力",   28, false, false, u""},

@@ -11,7 +11,7 @@ enum class ControlKind { kLabel, kTextBox, kPushButton, kPicture };
 
 inline constexpr int kNoTabStop = -1;
 
-struct ControlSpec {
+struct ControlRow {
   std::string_view name;
   ControlKind kind;
   TwipRect rect;
@@ -29,6 +29,6 @@ inline constexpr int kForm1ClientHeight = 2820;
 
 // Every control of the window, in layout order from top to bottom: the window's whole
 // description. Nothing else positions a control.
-extern const std::array<ControlSpec, 41> kForm1Controls;
+extern const std::array<ControlRow, 41> kForm1Controls;
 
 }  // namespace petcalc::ui

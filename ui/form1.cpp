@@ -19,37 +19,37 @@
 namespace petcalc::ui {
 namespace {
 
-QWidget* CreateLabel(const ControlSpec& spec, QWidget* parent) {
-  auto* label = new QLabel(ToQString(spec.caption), parent);
+QWidget* CreateLabel(const ControlRow& row, QWidget* parent) {
+  auto* label = new QLabel(ToQString(row.caption), parent);
   label->setAlignment(Qt::AlignCenter);
   label->setAutoFillBackground(true);
-  label->setGeometry(ToPixels(spec.rect));
+  label->setGeometry(ToPixels(row.rect));
   // One measurement of the caption: adjustSize would polish and lay the label out as well.
-  if (spec.auto_size) label->resize(label->fontMetrics().size(Qt::TextSingleLine, label->text()));
+  if (row.auto_size) label->resize(label->fontMetrics().size(Qt::TextSingleLine, label->text()));
   return label;
 }
 
-QWidget* CreateTextBox(const ControlSpec& spec, QWidget* parent) {
+QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setAlignment(Qt::AlignCenter);
   box->setMaxLength(std::numeric_limits<int>::max());
-  box->setReadOnly(spec.read_only);
-  box->setAccessibleName(ToQString(spec.accessible_name));
-  box->setGeometry(ToPixels(spec.rect));
+  box->setReadOnly(row.read_only);
+  box->setAccessibleName(ToQString(row.accessible_name));
+  box->setGeometry(ToPixels(row.rect));
   return box;
 }
 
-QWidget* CreateButton(const ControlSpec& spec, QWidget* parent) {
+QWidget* CreateButton(const ControlRow& row, QWidget* parent) {
   auto* button = new CommandButton(parent);
-  button->setText(ToQString(spec.caption));
+  button->setText(ToQString(row.caption));
   button->setFont(ButtonFont());
-  button->setGeometry(ToPixels(spec.rect));
+  button->setGeometry(ToPixels(row.rect));
   return button;
 }
 
-QWidget* CreatePicture(const ControlSpec& spec, QWidget* parent) {
+QWidget* CreatePicture(const ControlRow& row, QWidget* parent) {
   auto* picture = new LogoView(parent);
-  picture->setGeometry(ToPixels(spec.rect));
+  picture->setGeometry(ToPixels(row.rect));
   // The boxes of the prediction row overlap its top two rows and are drawn over it.
   picture->lower();
   return picture;
@@ -82,23 +82,23 @@ void Form1::createControls() {
   }
 }
 
-QWidget* Form1::createControl(const ControlSpec& spec) {
-  switch (spec.kind) {
+QWidget* Form1::createControl(const ControlRow& row) {
+  switch (row.kind) {
     case ControlKind::kLabel:
-      return CreateLabel(spec, this);
+      return CreateLabel(row, this);
     case ControlKind::kTextBox:
-      return CreateTextBox(spec, this);
+      return CreateTextBox(row, this);
     case ControlKind::kPushButton:
-      return CreateButton(spec, this);
+      return CreateButton(row, this);
     case ControlKind::kPicture:
-      return CreatePicture(spec, this);
+      return CreatePicture(row, this);
   }
   Q_UNREACHABLE();
 }
 
 QWidget* Form1::control(std::string_view name) const {
   const auto it = std::find_if(kForm1Controls.begin(), kForm1Controls.end(),
-                               [name](const ControlSpec& spec) { return spec.name == name; });
+                               [name](const ControlRow& row) { return row.name == name; });
   return controls_[static_cast<std::size_t>(it - kForm1Controls.begin())];
 }
 

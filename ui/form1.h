@@ -11,12 +11,13 @@
 namespace petcalc::ui {
 
 class QtRuntime;
-struct ControlSpec;
+struct ControlRow;
 
 // The program's one window, built from its control table: the stat grid, the labels, the two
 // buttons and the logo, at their fixed places. Its icon and interface font are the
-// application's (SetUpApplication), shared with the dialogs. It owns the StatSheet for as long as it lives;
-// "计 算" and "预 测" run the two click actions on it. Nothing is laid out again on resize.
+// application's (SetUpApplication), shared with the dialogs. It owns the StatSheet for as long as
+// it lives; "计 算" and "预 测" run the two click actions on it. Nothing is laid out again on
+// resize.
 class Form1 : public QWidget {
   Q_OBJECT
 
@@ -31,7 +32,7 @@ class Form1 : public QWidget {
 
  private:
   void createControls();
-  QWidget* createControl(const ControlSpec& spec);
+  QWidget* createControl(const ControlRow& row);
   QWidget* control(std::string_view name) const;
   void setTabOrderFromTable();
   void createConnections();

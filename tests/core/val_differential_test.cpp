@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text.h"
 #include "core/val.h"
 
 namespace petcalc {
@@ -21,14 +22,12 @@ namespace {
 constexpr int kRandomTexts = 100'000;
 constexpr int kHalfwayPoints = 20'000;
 
-std::u16string Widen(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
-
 class Differential {
  public:
   void Check(const std::string& text) {
     ++checked_;
     const double expected = std::strtod(text.c_str(), nullptr);
-    const double actual = Val(Widen(text));
+    const double actual = Val(AsciiToText(text));
     // +0 and -0 compare equal: Val gives +0 on purpose.
     if (!(actual == expected)) {
       if (mismatches_.size() < 10) mismatches_.push_back(text);

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/text.h"
 #include "tests/support/utf8.h"
 
 namespace petcalc::testing {
@@ -48,9 +49,7 @@ void TypeStats(ScriptedRuntime& form, const std::vector<std::int64_t>& initial,
                const std::vector<std::int64_t>& current) {
   const auto type_row = [&form](const std::vector<std::int64_t>& row, int first_box) {
     for (std::size_t i = 0; i < row.size(); ++i) {
-      const std::string digits = std::to_string(row[i]);
-      form.Type("Text" + std::to_string(first_box + i),
-                std::u16string(digits.begin(), digits.end()));
+      form.Type("Text" + std::to_string(first_box + i), AsciiToText(std::to_string(row[i])));
     }
   };
   type_row(initial, 1);

@@ -17,6 +17,7 @@
 #include "ui/control_table.h"
 #include "ui/fonts.h"
 #include "ui/logo_view.h"
+#include "ui/qt_text.h"
 
 namespace petcalc::ui {
 namespace {
@@ -90,13 +91,13 @@ TEST_F(Form1Test, PlacesControlsAtTheirPixelPositions) {
 }
 
 TEST_F(Form1Test, BuildsEveryControlWithItsKindCaptionAndFlags) {
-  for (const ControlSpec& spec : kForm1Controls) {
-    const QString name = QString::fromLatin1(spec.name.data(), qsizetype(spec.name.size()));
-    const QString caption = QString::fromStdU16String(std::u16string(spec.caption));
+  for (const ControlRow& row : kForm1Controls) {
+    const QString name = ToQString(row.name);
+    const QString caption = ToQString(row.caption);
     SCOPED_TRACE(name.toStdString());
     QWidget* control = Control(name);
     ASSERT_NE(control, nullptr);
-    switch (spec.kind) {
+    switch (row.kind) {
       case ControlKind::kLabel: {
         auto* label = qobject_cast<QLabel*>(control);
         ASSERT_NE(label, nullptr);
@@ -104,16 +105,16 @@ TEST_F(Form1Test, BuildsEveryControlWithItsKindCaptionAndFlags) {
         EXPECT_EQ(label->alignment(), Qt::AlignCenter);
         EXPECT_TRUE(label->autoFillBackground());
         EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
-        EXPECT_EQ(label->pos(), ToPixels(spec.rect).topLeft());
-        EXPECT_EQ(label->size(), spec.auto_size ? label->sizeHint() : ToPixels(spec.rect).size());
+        EXPECT_EQ(label->pos(), ToPixels(row.rect).topLeft());
+        EXPECT_EQ(label->size(), row.auto_size ? label->sizeHint() : ToPixels(row.rect).size());
         break;
       }
       case ControlKind::kTextBox: {
         auto* box = qobject_cast<QLineEdit*>(control);
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->geometry(), ToPixels(spec.rect));
+        EXPECT_EQ(box->geometry(), ToPixels(row.rect));
         EXPECT_TRUE(box->text().isEmpty());
-        EXPECT_EQ(box->isReadOnly(), spec.read_only);
+        EXPECT_EQ(box->isReadOnly(), row.read_only);
         EXPECT_EQ(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         EXPECT_TRUE(box->hasFrame());
         EXPECT_TRUE(box->focusPolicy() & Qt::TabFocus);
@@ -139,7 +140,7 @@ TEST_F(Form1Test, BuildsEveryControlWithItsKindCaptionAndFlags) {
       }
       case ControlKind::kPicture:
         EXPECT_NE(qobject_cast<LogoView*>(control), nullptr);
-        EXPECT_EQ(control->geometry(), ToPixels(spec.rect));
+        EXPECT_EQ(control->geometry(), ToPixels(row.rect));
         EXPECT_EQ(control->focusPolicy(), Qt::NoFocus);
         break;
     }
