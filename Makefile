@@ -17,7 +17,7 @@ test: build
 	ctest --preset $(PRESET) --output-on-failure
 
 run: build
-	build/ui/petcalc
+	build/qt/petcalc
 
 package: build
 	cpack --config build/CPackConfig.cmake -B build/packages
@@ -25,7 +25,7 @@ package: build
 
 screenshot: build
 	tools/install-deps.sh screenshot
-	tools/screenshot.sh build/ui/petcalc build
+	tools/screenshot.sh build/qt/petcalc build
 
 resources:
 	tools/install-deps.sh art

@@ -15,10 +15,10 @@ runs=$1 build=$2
 probe=$build/bench/startup_probe
 export QT_QPA_PLATFORM=xcb
 # One unmeasured run each, so both start from a warm page cache and font cache.
-"$probe" "$build/ui/petcalc" >/dev/null
+"$probe" "$build/qt/petcalc" >/dev/null
 "$probe" "$build/bench/floor_window" >/dev/null
 for _ in $(seq "$runs"); do
-  echo "petcalc $("$probe" "$build/ui/petcalc")"
+  echo "petcalc $("$probe" "$build/qt/petcalc")"
   echo "floor $("$probe" "$build/bench/floor_window")"
 done >"$build/startup-runs.txt"
 

@@ -5,9 +5,10 @@
 #include <QPushButton>
 
 #include "bench/floor_form.h"
-#include "tests/support/scripted_dialogs.h"
-#include "ui/application.h"
-#include "ui/form1.h"
+#include "qt/application.h"
+#include "qt/form1.h"
+#include "qt/qt_text.h"
+#include "tests/support/scripted_runtime.h"
 
 namespace petcalc {
 namespace {
@@ -23,7 +24,7 @@ void ShowAndPaint(benchmark::State& state, Build build) {
 }
 
 void BM_Window_Form1(benchmark::State& state) {
-  ShowAndPaint(state, [] { return std::make_unique<ui::Form1>(); });
+  ShowAndPaint(state, [] { return std::make_unique<qt::Form1>(); });
 }
 
 void BM_Window_Floor(benchmark::State& state) { ShowAndPaint(state, bench::BuildFloorWindow); }
@@ -34,10 +35,12 @@ BENCHMARK(BM_Window_Floor)->Unit(benchmark::kMicrosecond);
 // A megabyte in a stat box and in the target box: putting it there, and then both buttons.
 class MegabyteWindow {
  public:
-  MegabyteWindow() : form_(std::make_unique<testing::ScriptedDialogs>(log_)) {
+  MegabyteWindow() : script_(form_.runtime()) {
+    form_.runClicksOn(script_);
     form_.show();
-    const char* stats[] = {"1", "50", "20", "30", "10", "10", "11", "75", "50", "60", "30", "30"};
-    for (int i = 0; i < 12; ++i) Box(QStringLiteral("Text%1").arg(i + 1))->setText(stats[i]);
+    for (std::size_t i = 0; i < testing::kTypicalStats.size(); ++i) {
+      Box(QStringLiteral("Text%1").arg(i + 1))->setText(qt::ToQString(testing::kTypicalStats[i]));
+    }
   }
 
   void Paste() {
@@ -50,14 +53,15 @@ class MegabyteWindow {
   }
   bool Correct() {
     return Box(QStringLiteral("Text14"))->text() == QStringLiteral("2.5") &&
-           Box(QStringLiteral("Text42"))->text() == QStringLiteral("100") && log_.empty();
+           Box(QStringLiteral("Text42"))->text() == QStringLiteral("100") &&
+           script_.Dialogs().empty();
   }
 
  private:
   QLineEdit* Box(const QString& name) { return form_.findChild<QLineEdit*>(name); }
 
-  std::vector<std::string> log_;
-  ui::Form1 form_;
+  qt::Form1 form_;
+  testing::ScriptedRuntime script_;
 };
 
 void BM_Window_PasteMegabyte(benchmark::State& state) {
@@ -99,7 +103,7 @@ BENCHMARK(BM_Window_ClicksAndRepaintWithMegabyteBoxes)->Unit(benchmark::kMillise
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  petcalc::ui::SetUpApplication();
+  petcalc::qt::SetUpApplication();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -1,9 +1,12 @@
 #include "calc/click_actions.h"
 
+#include <exception>
+
 #include "calc/compute_growth.h"
+#include "calc/error_text.h"
+#include "calc/gather_stat_sheet.h"
 #include "calc/predict_stats.h"
 #include "core/calc_error.h"
-#include "core/gather_stat_sheet.h"
 #include "runtime/forms_runtime.h"
 
 namespace petcalc {
@@ -11,20 +14,36 @@ namespace {
 
 using Calculation = void (*)(FormsRuntime&, StatSheet&);
 
-// The one place a CalcError is caught: it ends the click, never the program.
-void RunClick(FormsRuntime& form, StatSheet& sheet, Calculation calculation) {
+void Report(FormsRuntime& form, std::u16string_view text) noexcept {
+  try {
+    form.ReportError(text);
+  } catch (...) {  // NOLINT(bugprone-empty-catch): a window that cannot show it has no other way
+  }
+}
+
+// The one place a click's exceptions are caught: each ends the click, never the program, and
+// none reaches the toolkit's event dispatch.
+void RunClick(FormsRuntime& form, StatSheet& sheet, Calculation calculation) noexcept {
   try {
     GatherStatSheet(form, sheet);
     calculation(form, sheet);
   } catch (const CalcError& error) {
-    form.ReportError(error.number(), error.description());
+    Report(form, ErrorText(error));
+  } catch (const std::exception& failure) {
+    Report(form, FailureText(failure.what()));
+  } catch (...) {
+    Report(form, FailureText("unknown failure"));
   }
 }
 
 }  // namespace
 
-void Command1Click(FormsRuntime& form, StatSheet& sheet) { RunClick(form, sheet, ComputeGrowth); }
+void Command1Click(FormsRuntime& form, StatSheet& sheet) noexcept {
+  RunClick(form, sheet, ComputeGrowth);
+}
 
-void Command2Click(FormsRuntime& form, StatSheet& sheet) { RunClick(form, sheet, PredictStats); }
+void Command2Click(FormsRuntime& form, StatSheet& sheet) noexcept {
+  RunClick(form, sheet, PredictStats);
+}
 
 }  // namespace petcalc

@@ -5,13 +5,14 @@ namespace petcalc {
 class FormsRuntime;
 struct StatSheet;
 
-// What the two buttons do. Each gathers the twelve stats, then runs its calculation. A
-// CalcError ends the click at the failing step and is reported through the runtime; what was
-// stored and shown before it stays, and the sheet remains usable for the next click.
+// What the two buttons do. Each gathers the twelve stats, then runs its calculation. Neither
+// lets an exception out: a CalcError ends the click at the failing step and is reported with
+// ErrorText, any other failure (of the window, of memory) with FailureText. What was stored and
+// shown before it stays, and the sheet remains usable for the next click.
 
 // "计 算": GatherStatSheet, then ComputeGrowth.
-void Command1Click(FormsRuntime& form, StatSheet& sheet);
+void Command1Click(FormsRuntime& form, StatSheet& sheet) noexcept;
 // "预 测": GatherStatSheet, then PredictStats.
-void Command2Click(FormsRuntime& form, StatSheet& sheet);
+void Command2Click(FormsRuntime& form, StatSheet& sheet) noexcept;
 
 }  // namespace petcalc

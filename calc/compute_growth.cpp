@@ -1,8 +1,8 @@
 #include "calc/compute_growth.h"
 
+#include "calc/dialog_title.h"
 #include "calc/stat_columns.h"
 #include "core/currency.h"
-#include "core/dialog_title.h"
 #include "core/float_status.h"
 #include "core/stat_sheet.h"
 #include "core/text.h"
@@ -26,6 +26,7 @@ void ComputeGrowthValues(FormsRuntime& form, StatSheet& sheet) {
   sheet.levelGain = CurrencyFromInt32(CheckedSub32(sheet.b1, sheet.a1));
   for (const StatColumn& stat : kStatColumns) {
     const std::int32_t difference = CheckedSub32(sheet.*stat.current, sheet.*stat.initial);
+    // A safety net: the refusal of equal levels leaves no zero divisor to trip the flag check.
     const double quotient = CheckedQuotient(difference, CurrencyToDouble(sheet.levelGain));
     sheet.*stat.growth = ToCurrency(quotient);
     form.SetText(stat.growth_box, CurrencyToText(sheet.*stat.growth));
@@ -46,7 +47,7 @@ void WriteGrowthSums(FormsRuntime& form, StatSheet& sheet) {
 
 void ComputeGrowth(FormsRuntime& form, StatSheet& sheet) {
   if (RefusesGrowth(form, sheet)) {
-    form.MsgBox(u"对不起无法计算", 0, kDialogTitle);
+    form.MsgBox(u"对不起无法计算", kDialogTitle);
   } else {
     ComputeGrowthValues(form, sheet);
   }

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "calc/dialog_title.h"
 #include "calc/stat_columns.h"
-#include "core/dialog_title.h"
 #include "core/float_status.h"
 #include "core/stat_sheet.h"
 #include "core/text.h"
@@ -17,6 +17,7 @@ namespace {
 std::int32_t Predict(std::int32_t initial, std::int32_t current, std::int32_t target_span,
                      std::int32_t level_span) {
   const std::int32_t product = CheckedMul32(CheckedSub32(current, initial), target_span);
+  // A safety net: the refusal of a zero span leaves no zero divisor to trip the flag check.
   return ToInt32(CheckedQuotientPlus(product, level_span, initial));
 }
 
@@ -25,7 +26,7 @@ std::int32_t Predict(std::int32_t initial, std::int32_t current, std::int32_t ta
 void PredictStats(FormsRuntime& form, StatSheet& sheet) {
   const std::u16string target_text = form.GetText("Text41");
   if (IsEmptyText(target_text)) {
-    form.MsgBox(u"开什么玩笑 仔细检查预测等级", 0, kDialogTitle);
+    form.MsgBox(u"开什么玩笑 仔细检查预测等级", kDialogTitle);
     return;
   }
   sheet.targetLevel = ToInt32(Val(target_text));
@@ -33,7 +34,7 @@ void PredictStats(FormsRuntime& form, StatSheet& sheet) {
   const std::int32_t target_span = CheckedSub32(sheet.targetLevel, sheet.a1);
   const std::int32_t level_span = CheckedSub32(sheet.b1, sheet.a1);
   if (target_span == 0 || level_span == 0) {
-    form.MsgBox(u"对不起无法预测", 0, kDialogTitle);
+    form.MsgBox(u"对不起无法预测", kDialogTitle);
     return;
   }
 

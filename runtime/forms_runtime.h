@@ -3,19 +3,28 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/dialogs.h"
-
 namespace petcalc {
 
-// What the calculations need of the window they run in: its dialogs, and the text of its
-// boxes addressed by control name ("Text1"). Implemented with Qt for the real window and by a
-// scripted double in the tests.
-class FormsRuntime : public Dialogs {
+// What a click needs of the window it runs in: the text of its boxes, addressed by control name
+// ("Text1"), and its three modal dialogs. Texts are UTF-16. Each front end implements it over
+// its real window; the tests implement it with a script.
+class FormsRuntime {
  public:
+  virtual ~FormsRuntime() = default;
+
   // The Text of a text box, possibly empty.
   virtual std::u16string GetText(std::string_view control) = 0;
   // Sets the Text of a text box; the box shows it at once.
   virtual void SetText(std::string_view control, std::u16string_view text) = 0;
+
+  // A prompt with an empty edit field and OK and Cancel. Gives the typed text, or the empty
+  // text on cancel or close.
+  virtual std::u16string InputBox(std::u16string_view prompt, std::u16string_view title) = 0;
+  // A message with a single OK button and no icon.
+  virtual void MsgBox(std::u16string_view prompt, std::u16string_view title) = 0;
+  // Tells the user that a click ended in an error: the given text, under the window's own
+  // title, with the critical icon and a single OK button.
+  virtual void ReportError(std::u16string_view text) = 0;
 };
 
 }  // namespace petcalc

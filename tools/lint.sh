@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${1:-build}
-mapfile -t sources < <(git ls-files 'core/*.cpp' 'calc/*.cpp' 'ui/*.cpp' 'tests/*.cpp' 'bench/*.cpp')
+mapfile -t sources < <(git ls-files 'core/*.cpp' 'calc/*.cpp' 'form/*.cpp' 'qt/*.cpp' 'tests/*.cpp' 'bench/*.cpp')
 
 echo "lint: clang-tidy on ${#sources[@]} files"
 printf '%s\n' "${sources[@]}" |
@@ -21,6 +21,6 @@ echo "lint: cppcheck"
 cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ \
   --enable=warning,performance,portability --inline-suppr \
   --library=qt --library=googletest --suppress=missingIncludeSystem \
-  -I . core calc runtime ui tests fuzz bench
+  -I . core calc runtime form qt tests fuzz bench
 
 echo "lint: clean"

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Runs the real program under Xvfb and photographs its window:
 #   <out>/screenshot.png at 100 % and <out>/screenshot@2x.png with QT_SCALE_FACTOR=2.
-# Usage: tools/screenshot.sh [program] [out-folder]   (default: build/ui/petcalc build)
+# Usage: tools/screenshot.sh [program] [out-folder]   (default: build/qt/petcalc build)
 set -euo pipefail
 
-program=$(realpath "${1:-build/ui/petcalc}")
+program=$(realpath "${1:-build/qt/petcalc}")
 out=$(realpath "${2:-build}")
 
 shoot() {

@@ -3,21 +3,27 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "calc/error_text.h"
+#include "core/calc_error.h"
 #include "core/stat_sheet.h"
 #include "tests/support/scripted_runtime.h"
 
 namespace petcalc {
 namespace {
 
+using petcalc::testing::kOverflowEntry;
+using petcalc::testing::kTypicalStats;
 using petcalc::testing::ScriptedRuntime;
 using ::testing::ElementsAre;
 
+void TypeTypicalStats(ScriptedRuntime& form, int count) {
+  for (int n = 1; n <= count; ++n) form.Type("Text" + std::to_string(n), kTypicalStats[n - 1]);
+}
+
 TEST(Clicks, TheTypicalRequestFromPromptToPrediction) {
   ScriptedRuntime form;
-  const char16_t* typed[] = {u"1",  u"50", u"20", u"30", u"10", u"10",
-                             u"11", u"75", u"50", u"60", u"30"};
-  for (int n = 1; n <= 11; ++n) form.Type("Text" + std::to_string(n), typed[n - 1]);
-  form.QueueAnswer(u"30");
+  TypeTypicalStats(form, 11);
+  form.QueueAnswer(kTypicalStats[11]);
   StatSheet sheet;
 
   Command1Click(form, sheet);
@@ -43,17 +49,37 @@ TEST(Clicks, AGatheringErrorEndsTheClickAndTheNextClickWorks) {
   StatSheet sheet;
   Command1Click(form, sheet);
   EXPECT_THAT(form.Visible(),
-              ElementsAre("InputBox 请在输入初始等级 | Tenvo友情提示", "error 6 溢出"));
+              ElementsAre("InputBox 请在输入初始等级 | Tenvo友情提示", kOverflowEntry));
   EXPECT_EQ(form.Box("Text1"), u"");
 
   form.ClearLog();
-  for (const char16_t* answer :
-       {u"1", u"50", u"20", u"30", u"10", u"10", u"11", u"75", u"50", u"60", u"30", u"30"}) {
-    form.QueueAnswer(answer);
-  }
+  for (std::u16string_view answer : kTypicalStats) form.QueueAnswer(answer);
   Command1Click(form, sheet);
   EXPECT_EQ(form.Box("Text26"), u"10");
   EXPECT_EQ(form.Visible().size(), 12u * 2 + 7);
+}
+
+TEST(Clicks, AWindowFailureKeepsTheBoxesWrittenBeforeIt) {
+  ScriptedRuntime form;
+  TypeTypicalStats(form, 12);
+  form.FailOnWrite(3);
+  StatSheet sheet;
+  Command1Click(form, sheet);
+  EXPECT_THAT(form.Visible(),
+              ElementsAre("set Text14 = 2.5", "set Text15 = 3",
+                          "error 程序内部错误:\n\nthe window failed to write Text16"));
+  EXPECT_EQ(form.Box("Text15"), u"3");
+  EXPECT_EQ(form.Box("Text16"), u"");
+
+  form.ClearLog();
+  Command1Click(form, sheet);
+  EXPECT_EQ(form.Box("Text26"), u"10");
+}
+
+TEST(ErrorText, GivesTheNumberThenABlankLineThenTheDescription) {
+  EXPECT_EQ(ErrorText(CalcError::Overflow()), u"运行时错误 '6':\n\n溢出");
+  EXPECT_EQ(ErrorText(CalcError::DivisionByZero()), u"运行时错误 '11':\n\n除数为零");
+  EXPECT_EQ(FailureText("bad\xE2\x80\x9Cname"), u"程序内部错误:\n\nbad???name");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 namespace petcalc {
 namespace {
 
+using petcalc::testing::kOverflowEntry;
 using petcalc::testing::ScriptedRuntime;
 using petcalc::testing::ToUtf8;
 using petcalc::testing::TypeStats;
@@ -75,7 +76,7 @@ TEST(ComputeGrowth, RefusesEqualLevelsAndRewritesTheStoredSums) {
   form.Type("Text7", u"5.4");  // rounds to 5 as well
   form.ClearLog();
   Command1Click(form, sheet);
-  EXPECT_THAT(form.Visible(), ElementsAre("MsgBox 对不起无法计算 | 0 | Tenvo友情提示",
+  EXPECT_THAT(form.Visible(), ElementsAre("MsgBox 对不起无法计算 | Tenvo友情提示",
                                           "set Text25 = 5.8333", "set Text26 = 6.8333"));
   EXPECT_EQ(form.Box("Text14"), u"16.5");
   EXPECT_EQ(sheet.levelGain.units(), 60'000);
@@ -91,7 +92,7 @@ TEST(ComputeGrowth, RefusesOnAFreshSheetWithZeroSums) {
   EXPECT_EQ(visible[1], "set Text1 = 0");
   EXPECT_THAT(
       std::vector(visible.end() - 3, visible.end()),
-      ElementsAre("MsgBox 对不起无法计算 | 0 | Tenvo友情提示", "set Text25 = 0", "set Text26 = 0"));
+      ElementsAre("MsgBox 对不起无法计算 | Tenvo友情提示", "set Text25 = 0", "set Text26 = 0"));
 }
 
 TEST(ComputeGrowth, EvaluatesTheRefusalTestEvenWhenALevelBoxIsEmpty) {
@@ -108,8 +109,8 @@ TEST(ComputeGrowth, EvaluatesTheRefusalTestEvenWhenALevelBoxIsEmpty) {
   sheet.a1 = 1;
   form.ClearLog();
   ComputeGrowth(form, sheet);
-  EXPECT_THAT(form.Visible(), ElementsAre("MsgBox 对不起无法计算 | 0 | Tenvo友情提示",
-                                          "set Text25 = 0", "set Text26 = 0"));
+  EXPECT_THAT(form.Visible(), ElementsAre("MsgBox 对不起无法计算 | Tenvo友情提示", "set Text25 = 0",
+                                          "set Text26 = 0"));
 }
 
 TEST(ComputeGrowth, LevelOverflowEndsTheClickBeforeAnyMessageOrWrite) {
@@ -117,7 +118,7 @@ TEST(ComputeGrowth, LevelOverflowEndsTheClickBeforeAnyMessageOrWrite) {
   TypeStats(form, {-2147483648, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 0});
   StatSheet sheet;
   Command1Click(form, sheet);
-  EXPECT_THAT(form.Visible(), ElementsAre("error 6 溢出"));
+  EXPECT_THAT(form.Visible(), ElementsAre(kOverflowEntry));
   EXPECT_EQ(sheet.levelGain.units(), 0);
 }
 
@@ -127,7 +128,7 @@ TEST(ComputeGrowth, AnErrorMidWayKeepsTheEarlierStoresAndWrites) {
   StatSheet sheet;
   sheet.growthAttack = Currency::FromUnits(123);
   Command1Click(form, sheet);
-  EXPECT_THAT(form.Visible(), ElementsAre("set Text14 = 2.5", "error 6 溢出"));
+  EXPECT_THAT(form.Visible(), ElementsAre("set Text14 = 2.5", kOverflowEntry));
   EXPECT_EQ(sheet.levelGain.units(), 100'000);
   EXPECT_EQ(sheet.growthStamina.units(), 25'000);
   EXPECT_EQ(sheet.growthAttack.units(), 123);

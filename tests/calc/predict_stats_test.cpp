@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "calc/click_actions.h"
 #include "core/stat_sheet.h"
 #include "tests/support/scripted_runtime.h"
@@ -11,6 +13,7 @@
 namespace petcalc {
 namespace {
 
+using petcalc::testing::kOverflowEntry;
 using petcalc::testing::ScriptedRuntime;
 using petcalc::testing::ToUtf8;
 using petcalc::testing::TypeStats;
@@ -61,13 +64,18 @@ TEST(PredictStats, WritesAllFiveOnlyAfterComputingThem) {
   Command2Click(form, sheet);
   EXPECT_THAT(form.Visible(), ElementsAre("set Text42 = 187", "set Text43 = 79", "set Text44 = 66",
                                           "set Text45 = 64", "set Text46 = 34"));
-  EXPECT_EQ(form.Log()[12], "get Text41");
+  // The target is read right after the twelve stats and before any write.
+  const auto& log = form.Log();
+  const auto target_read = std::find(log.begin(), log.end(), "get Text41");
+  ASSERT_NE(target_read, log.end());
+  EXPECT_EQ(*(target_read - 1), "get Text12");
+  EXPECT_EQ(*(target_read + 1), "set Text42 = 187");
   EXPECT_EQ(sheet.targetLevel, 30);
   EXPECT_EQ(sheet.predInspiration, 34);
   EXPECT_EQ(sheet.growthStamina.units(), 0);  // the prediction leaves the growth values alone
 }
 
-TEST(PredictStats, AsksForTheTargetLevelOnlyAfterTheStatPrompts) {
+TEST(PredictStats, RefusesAnEmptyTargetOnlyAfterTheStatPrompts) {
   ScriptedRuntime form;
   TypeStats(form, {1, 50, 0, 0, 0, 0}, {11, 75, 0, 0, 0});
   form.QueueAnswer(u"9");
@@ -76,7 +84,7 @@ TEST(PredictStats, AsksForTheTargetLevelOnlyAfterTheStatPrompts) {
   Command2Click(form, sheet);
   EXPECT_THAT(form.Visible(),
               ElementsAre("InputBox 请在输入当前灵感 | Tenvo友情提示", "set Text12 = 9",
-                          "MsgBox 开什么玩笑 仔细检查预测等级 | 0 | Tenvo友情提示"));
+                          "MsgBox 开什么玩笑 仔细检查预测等级 | Tenvo友情提示"));
   EXPECT_EQ(sheet.targetLevel, 5);
 }
 
@@ -93,7 +101,7 @@ TEST(PredictStats, RefusesAZeroSpanKeepingTheBoxes) {
     for (const char* box : kPredictionBoxes) form.Type(box, u"old");
     StatSheet sheet;
     Command2Click(form, sheet);
-    EXPECT_THAT(form.Visible(), ElementsAre("MsgBox 对不起无法预测 | 0 | Tenvo友情提示"));
+    EXPECT_THAT(form.Visible(), ElementsAre("MsgBox 对不起无法预测 | Tenvo友情提示"));
     EXPECT_THAT(Shown(form), ::testing::Each("old"));
     EXPECT_EQ(sheet.predStamina, 0);
   }
@@ -105,7 +113,7 @@ TEST(PredictStats, SpanOverflowIsRaisedEvenWhenTheOtherSpanIsZero) {
   form.Type("Text41", u"2147483647");
   StatSheet sheet;
   Command2Click(form, sheet);
-  EXPECT_THAT(form.Visible(), ElementsAre("error 6 溢出"));
+  EXPECT_THAT(form.Visible(), ElementsAre(kOverflowEntry));
   EXPECT_EQ(sheet.targetLevel, 2147483647);
 }
 
@@ -129,7 +137,7 @@ TEST(PredictStats, ErrorsLeaveAllBoxesButKeepEarlierResults) {
     StatSheet sheet;
     sheet.predAttack = -7;
     Command2Click(form, sheet);
-    EXPECT_THAT(form.Visible(), ElementsAre("error 6 溢出"));
+    EXPECT_THAT(form.Visible(), ElementsAre(kOverflowEntry));
     EXPECT_THAT(Shown(form), ::testing::Each("old"));
     EXPECT_NE(sheet.predStamina, 0);  // computed before the failing stat
     EXPECT_EQ(sheet.predAttack, -7);
@@ -143,7 +151,7 @@ TEST(PredictStats, TargetOverflowKeepsTheOldTargetLevel) {
   StatSheet sheet;
   sheet.targetLevel = 21;
   Command2Click(form, sheet);
-  EXPECT_THAT(form.Visible(), ElementsAre("error 6 溢出"));
+  EXPECT_THAT(form.Visible(), ElementsAre(kOverflowEntry));
   EXPECT_EQ(sheet.targetLevel, 21);
 
   form.Type("Text41", u"21");

@@ -16,11 +16,13 @@
 #include "core/calc_error.h"
 #include "core/currency.h"
 #include "core/whole_number.h"
+#include "tests/support/attempt.h"
 #include "tests/support/utf8.h"
 
 namespace petcalc {
 namespace {
 
+using petcalc::testing::AttemptOrOverflow;
 using petcalc::testing::ToUtf8;
 
 constexpr std::int32_t kMin32 = std::numeric_limits<std::int32_t>::min();
@@ -30,16 +32,6 @@ constexpr std::int64_t kMax64 = std::numeric_limits<std::int64_t>::max();
 constexpr int kRandomCases = 200'000;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-template <typename F>
-auto Attempt(F operation) -> std::optional<decltype(operation())> {
-  try {
-    return operation();
-  } catch (const CalcError& e) {
-    EXPECT_EQ(e.number(), CalcError::kOverflow);
-    return std::nullopt;
-  }
-}
 
 std::optional<std::int32_t> ReferenceToInt32(double x) {
   if (!std::isfinite(x)) return std::nullopt;
@@ -79,7 +71,7 @@ TEST(ArithmeticProperties, ToInt32RoundsLikeExactArithmeticAtEveryTie) {
 
   int mismatches = 0;
   for (double x : samples) {
-    const auto actual = Attempt([x] { return ToInt32(x); });
+    const auto actual = AttemptOrOverflow([x] { return ToInt32(x); });
     if (actual != ReferenceToInt32(x) && ++mismatches <= 5) ADD_FAILURE() << "x = " << x;
   }
   EXPECT_EQ(mismatches, 0);
@@ -112,7 +104,7 @@ TEST(ArithmeticProperties, ToCurrencyRoundsTheExactProductAtEveryTie) {
 
   int mismatches = 0;
   for (double x : samples) {
-    const auto actual = Attempt([x] { return ToCurrency(x).units(); });
+    const auto actual = AttemptOrOverflow([x] { return ToCurrency(x).units(); });
     if (actual != ReferenceToCurrencyUnits(x) && ++mismatches <= 5) {
       ADD_FAILURE() << "x = " << x;
     }
@@ -141,10 +133,10 @@ TEST(ArithmeticProperties, CheckedOperationsMatchWiderArithmetic) {
       const std::int64_t difference = std::int64_t{a} - b;
       const std::int64_t product = std::int64_t{a} * b;
       const auto fits = [](std::int64_t n) { return n >= kMin32 && n <= kMax32; };
-      ASSERT_EQ(Attempt([&] { return CheckedSub32(a, b); }),
+      ASSERT_EQ(AttemptOrOverflow([&] { return CheckedSub32(a, b); }),
                 fits(difference) ? std::optional<std::int32_t>(difference) : std::nullopt)
           << a << " - " << b;
-      ASSERT_EQ(Attempt([&] { return CheckedMul32(a, b); }),
+      ASSERT_EQ(AttemptOrOverflow([&] { return CheckedMul32(a, b); }),
                 fits(product) ? std::optional<std::int32_t>(product) : std::nullopt)
           << a << " * " << b;
     }
@@ -154,7 +146,7 @@ TEST(ArithmeticProperties, CheckedOperationsMatchWiderArithmetic) {
     for (std::int64_t b : large) {
       __extension__ const __int128 sum = static_cast<__int128>(a) + b;
       const bool fits = sum >= kMin64 && sum <= kMax64;
-      ASSERT_EQ(Attempt([&] {
+      ASSERT_EQ(AttemptOrOverflow([&] {
                   return CurrencyAdd(Currency::FromUnits(a), Currency::FromUnits(b)).units();
                 }),
                 fits ? std::optional<std::int64_t>(static_cast<std::int64_t>(sum)) : std::nullopt)

@@ -1,44 +1,70 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "runtime/dialog_forwarding_runtime.h"
-#include "tests/support/scripted_dialogs.h"
+#include "runtime/forms_runtime.h"
 
 namespace petcalc::testing {
 
-// A window for the calculations without a window: the 26 text boxes by name, the scripted
-// dialogs, and one log of every call in order, in UTF-8: "get Text1", "set Text14 = 2.5",
-// then the dialogs as ScriptedDialogs writes them. A box name the window does not have throws
-// std::logic_error.
-class ScriptedRuntime : public DialogForwardingRuntime {
+// A runtime for the clicks without a screen. Prompt answers come from a queue and every call is
+// appended to one log, in order, in UTF-8:
+//   "get Text1", "set Text14 = 2.5",
+//   "InputBox 请在输入当前灵感 | Tenvo友情提示", "MsgBox 对不起无法计算 | Tenvo友情提示",
+//   "error " followed by the error dialog's whole text.
+// The boxes are its own 26, or, given a window's runtime, that window's real boxes. A prompt with
+// no answer queued, or a box name the window does not have, fails the running test.
+class ScriptedRuntime : public FormsRuntime {
  public:
   ScriptedRuntime();
+  // Box text goes to and from `window`; only the dialogs are scripted.
+  explicit ScriptedRuntime(FormsRuntime& window) : window_(&window) {}
 
   // What the user typed into a box before the click; not logged.
   void Type(std::string_view control, std::u16string_view text);
-  void QueueAnswer(std::u16string_view answer) { dialogs_.QueueAnswer(answer); }
+  // The answer of the next prompt; the empty text stands for a cancel.
+  void QueueAnswer(std::u16string_view answer) { answers_.emplace_back(answer); }
+  // The window fails the nth write from now on (1 is the next), throwing std::runtime_error.
+  void FailOnWrite(int nth) { writes_until_failure_ = nth; }
 
-  const std::u16string& Box(std::string_view control) const;
-  std::size_t PendingAnswers() const { return dialogs_.PendingAnswers(); }
+  std::u16string Box(std::string_view control) const;
+  std::size_t PendingAnswers() const { return answers_.size(); }
   const std::vector<std::string>& Log() const { return log_; }
   // The log without the reads: the prompts, writes, messages and errors a user sees.
   std::vector<std::string> Visible() const;
+  // The dialogs alone.
+  std::vector<std::string> Dialogs() const;
   void ClearLog() { log_.clear(); }
 
   std::u16string GetText(std::string_view control) override;
   void SetText(std::string_view control, std::u16string_view text) override;
- private:
-  std::u16string& BoxRef(std::string_view control);
+  std::u16string InputBox(std::u16string_view prompt, std::u16string_view title) override;
+  void MsgBox(std::u16string_view prompt, std::u16string_view title) override;
+  void ReportError(std::u16string_view text) override;
 
-  std::vector<std::string> log_;
-  ScriptedDialogs dialogs_{log_};
+ private:
+  std::u16string* OwnBox(std::string_view control);
+
+  FormsRuntime* window_ = nullptr;
   std::map<std::string, std::u16string, std::less<>> boxes_;
+  std::deque<std::u16string> answers_;
+  std::vector<std::string> log_;
+  int writes_until_failure_ = 0;
 };
+
+// How the log shows the overflow error's dialog.
+inline const std::string kOverflowEntry = "error 运行时错误 '6':\n\n溢出";
+
+// The pet of the typical request: Level, Stamina, Attack, Defence, Agility and Inspiration as
+// obtained (Text1..Text6) and now (Text7..Text12). Its growths are 2.5, 3, 3, 2 and 2 with sums
+// 8 and 10; at level 21 it predicts 100, 80, 90, 50 and 50.
+inline constexpr std::array<std::u16string_view, 12> kTypicalStats = {
+    u"1", u"50", u"20", u"30", u"10", u"10", u"11", u"75", u"50", u"60", u"30", u"30"};
 
 // Types the six initial stats into Text1..Text6 and the six current ones into Text7..Text12.
 void TypeStats(ScriptedRuntime& form, const std::vector<std::int64_t>& initial,

@@ -1,0 +1,33 @@
+#include "qt/application.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QIcon>
+
+#include "qt/fonts.h"
+#include "qt/form1.h"
+
+namespace petcalc::qt {
+namespace {
+
+// Screen readers announce the main window as a frame with its title; Qt would present a plain
+// QWidget window as a nameless client area.
+QAccessibleInterface* MainWindowAccessible(const QString& class_name, QObject* object) {
+  if (class_name != QLatin1String(Form1::staticMetaObject.className())) return nullptr;
+  return new QAccessibleWidget(qobject_cast<QWidget*>(object), QAccessible::Window);
+}
+
+}  // namespace
+
+void SetUpApplication() {
+  QApplication::setApplicationName(QStringLiteral("petcalc"));
+  QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  // The desktop entry's name, so that Wayland shells match the window to its entry and icon.
+  QApplication::setDesktopFileName(QStringLiteral("cn.tenvo.PetCalc"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/petcalc.ico")));
+  QApplication::setFont(InterfaceFont());
+  QAccessible::installFactory(MainWindowAccessible);
+}
+
+}  // namespace petcalc::qt
