@@ -1,10 +1,10 @@
 #include "core/val.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <limits>
-#include <optional>
 #include <string>
 
 namespace petcalc {
@@ -117,11 +117,10 @@ double RadixValue(std::uint64_t value) {
   return static_cast<double>(value);
 }
 
-// A value of more than 64 bits, its plain value rounded to the nearest double.
-double LongRadixValue(Reader& in, int radix) {
-  std::string digits;
-  for (int d; (d = DigitValue(in.Peek(), radix)) >= 0; in.Advance()) digits.push_back(HexDigit(d));
-  std::string hex = radix == 16 ? digits : OctalToHex(digits);
+// A value of more than 64 bits, from its digits (hexadecimal digit characters): its plain value
+// rounded to the nearest double.
+double LongRadixValue(const std::string& digits, int radix) {
+  const std::string hex = radix == 16 ? digits : OctalToHex(digits);
   std::string_view significant = hex;
   significant.remove_prefix(significant.find_first_not_of('0'));
   double value = 0;
@@ -131,15 +130,26 @@ double LongRadixValue(Reader& in, int radix) {
   return value;
 }
 
+// The rest of a value too long for 64 bits, after `value`, its first digits: every digit written
+// out, then its plain value rounded to the nearest double.
+double ReadLongRadix(Reader& in, int radix, std::uint64_t value) {
+  const int bits_per_digit = radix == 16 ? 4 : 3;
+  std::string digits;
+  const int written = (std::bit_width(value) + bits_per_digit - 1) / bits_per_digit;
+  for (int i = written - 1; i >= 0; --i) {
+    digits.push_back(HexDigit(static_cast<unsigned>(value >> (i * bits_per_digit)) & (radix - 1u)));
+  }
+  for (int d; (d = DigitValue(in.Peek(), radix)) >= 0; in.Advance()) {
+    digits.push_back(HexDigit(static_cast<unsigned>(d)));
+  }
+  return LongRadixValue(digits, radix);
+}
+
 double ReadRadix(Reader& in, int radix) {
-  const Reader digits_start = in;
   const int bits_per_digit = radix == 16 ? 4 : 3;
   std::uint64_t value = 0;
   for (int d; (d = DigitValue(in.Peek(), radix)) >= 0; in.Advance()) {
-    if ((value >> (64 - bits_per_digit)) != 0) {
-      in = digits_start;
-      return LongRadixValue(in, radix);
-    }
+    if ((value >> (64 - bits_per_digit)) != 0) return ReadLongRadix(in, radix, value);
     value = value * static_cast<unsigned>(radix) + static_cast<unsigned>(d);
   }
   return RadixValue(value);
@@ -150,122 +160,115 @@ bool IsExponentMarker(char16_t c) { return AsciiUpper(c) == u'E' || AsciiUpper(c
 // An optional plus or minus sign; true for minus.
 bool AcceptNegativeSign(Reader& in) { return !in.Accept(u'+') && in.Accept(u'-'); }
 
-// A decimal number as read so far.
-struct DecimalNumber {
-  std::string text;          // digits, at most one point, an exponent: the form from_chars reads
-  bool significant = false;  // a digit other than 0 was read
-  // The value lies in [10^(magnitude - 1), 10^magnitude): what decides infinity or zero when
-  // from_chars finds the value out of range.
-  std::int64_t magnitude = 0;
-};
-
-void ReadMantissa(Reader& in, DecimalNumber& number) {
-  for (char16_t c; IsDecimalDigit(c = in.Peek()); in.Advance()) {
-    number.significant = number.significant || c != u'0';
-    if (number.significant) ++number.magnitude;
-    number.text.push_back(static_cast<char>(c));
-  }
-  if (!in.Accept(u'.')) return;
-  number.text.push_back('.');
-  for (char16_t c; IsDecimalDigit(c = in.Peek()); in.Advance()) {
-    if (!number.significant && c == u'0') --number.magnitude;
-    number.significant = number.significant || c != u'0';
-    number.text.push_back(static_cast<char>(c));
-  }
-}
-
-// An exponent marker, an optional sign and digits; without digits it adds nothing.
-void ReadExponent(Reader& in, DecimalNumber& number) {
-  const std::size_t mark = number.text.size();
-  number.text.push_back('e');
-  const bool negative = AcceptNegativeSign(in);
-  if (negative) number.text.push_back('-');
-  std::int64_t exponent = 0;
-  for (char16_t c; IsDecimalDigit(c = in.Peek()); in.Advance()) {
-    exponent = std::min(exponent * 10 + (c - u'0'), kExponentCeiling);
-    number.text.push_back(static_cast<char>(c));
-  }
-  if (number.text.size() == mark + 1 + (negative ? 1 : 0)) {
-    number.text.resize(mark);
-    return;
-  }
-  number.magnitude += negative ? -exponent : exponent;
-}
-
-// Reads the number without copying it, for the common case: at most 19 significant digits
-// (so the mantissa fits 64 bits). Gives nothing when the number needs the general reader.
-// Below 2^53 with a power of ten up to 10^22 both are exact doubles, so one multiplication or
-// division rounds correctly; other values are left to from_chars.
-std::optional<double> ReadShortDecimal(Reader& in) {
-  constexpr int kMaxDigits = 19;
-  constexpr std::uint64_t kExactMantissa = std::uint64_t{1} << 53;
-  constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  std::uint64_t mantissa = 0;
-  int digits = 0;
-  std::int64_t exponent = 0;
-  bool any_digit = false;
-  const auto take = [&](char16_t c, int exponent_step) {
-    any_digit = true;
-    exponent += exponent_step;
-    if (mantissa == 0 && c == u'0') return true;
-    if (digits == kMaxDigits) return false;
-    mantissa = mantissa * 10 + static_cast<unsigned>(c - u'0');
-    ++digits;
-    return true;
-  };
-  for (char16_t c; IsDecimalDigit(c = in.Peek()); in.Advance()) {
-    if (!take(c, 0)) return std::nullopt;
-  }
-  if (in.Accept(u'.')) {
-    for (char16_t c; IsDecimalDigit(c = in.Peek()); in.Advance()) {
-      if (!take(c, -1)) return std::nullopt;
+// A decimal number read once: its first significant digits as an integer, the rest kept aside
+// only in the rare number that has more.
+class DecimalNumber {
+ public:
+  // Reads digits with at most one full stop, then an optional exponent.
+  explicit DecimalNumber(Reader& in) {
+    for (char16_t c; IsDecimalDigit(c = in.Peek()); in.Advance()) TakeDigit(c, false);
+    if (in.Accept(u'.')) {
+      for (char16_t c; IsDecimalDigit(c = in.Peek()); in.Advance()) TakeDigit(c, true);
+    }
+    if (IsExponentMarker(in.Peek())) {
+      in.Advance();
+      ReadExponent(in);
     }
   }
-  if (!any_digit) return 0.0;
-  if (IsExponentMarker(in.Peek())) {
-    in.Advance();
+
+  // The nearest double: by one exact multiplication or division when the significant digits
+  // fit below 2^53 and the power of ten is at most 10^22 (both then exact doubles), otherwise
+  // by from_chars on the digits as 0.digits × 10^magnitude.
+  double Value() const {
+    if (mantissa_ == 0) return 0;
+    if (!truncated_ && mantissa_ <= kExactMantissa && exponent_ >= -kMaxExactPower &&
+        exponent_ <= kMaxExactPower) {
+      const auto exact = static_cast<double>(mantissa_);
+      return exponent_ < 0 ? exact / kPowersOfTen[-exponent_] : exact * kPowersOfTen[exponent_];
+    }
+    std::string text = "0.";
+    AppendNumber(text, mantissa_);
+    text += more_digits_;
+    text += 'e';
+    AppendNumber(text, magnitude_);
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range) value = magnitude_ > 0 ? kInfinity : 0;
+    return value;
+  }
+
+ private:
+  static constexpr int kMaxMantissaDigits = 19;  // so the mantissa fits 64 bits
+  static constexpr std::uint64_t kExactMantissa = std::uint64_t{1} << 53;
+  static constexpr int kMaxExactPower = 22;
+  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  // More than the 767 significant digits that can decide how a decimal rounds to a double.
+  static constexpr std::size_t kMaxKeptDigits = 800;
+
+  template <typename Integer>
+  static void AppendNumber(std::string& text, Integer n) {
+    char digits[24];
+    text.append(digits, std::to_chars(std::begin(digits), std::end(digits), n).ptr);
+  }
+
+  void TakeDigit(char16_t c, bool in_fraction) {
+    const auto digit = static_cast<unsigned>(c - u'0');
+    if (mantissa_ == 0 && digit == 0) {  // a leading zero
+      if (in_fraction) {
+        --exponent_;
+        --magnitude_;
+      }
+      return;
+    }
+    if (!in_fraction) ++magnitude_;
+    if (mantissa_digits_ == kMaxMantissaDigits) {
+      TakeFurtherDigit(c);
+      if (!in_fraction) ++exponent_;
+      return;
+    }
+    mantissa_ = mantissa_ * 10 + digit;
+    ++mantissa_digits_;
+    if (in_fraction) --exponent_;
+  }
+
+  // Beyond kMaxKeptDigits only whether a digit is not zero can still change the rounding, so
+  // one digit 1 stands for all of them.
+  void TakeFurtherDigit(char16_t c) {
+    truncated_ = truncated_ || c != u'0';
+    if (more_digits_.size() < kMaxKeptDigits) {
+      more_digits_.push_back(static_cast<char>(c));
+    } else if (c != u'0' && more_digits_.size() == kMaxKeptDigits) {
+      more_digits_.push_back('1');
+    }
+  }
+
+  // An optional sign and digits; without digits the marker adds nothing.
+  void ReadExponent(Reader& in) {
     const bool negative = AcceptNegativeSign(in);
     std::int64_t written = 0;
     for (char16_t c; IsDecimalDigit(c = in.Peek()); in.Advance()) {
       written = std::min(written * 10 + (c - u'0'), kExponentCeiling);
     }
-    exponent += negative ? -written : written;
+    exponent_ += negative ? -written : written;
+    magnitude_ += negative ? -written : written;
   }
-  if (mantissa == 0) return 0.0;
-  if (mantissa > kExactMantissa || exponent < -22 || exponent > 22) return std::nullopt;
-  const double exact = static_cast<double>(mantissa);
-  return exponent < 0 ? exact / kPowersOfTen[-exponent] : exact * kPowersOfTen[exponent];
-}
 
-// The general reader: copies the number as from_chars reads it, which rounds correctly
-// whatever its length.
-double ReadLongDecimal(Reader& in) {
-  DecimalNumber number;
-  ReadMantissa(in, number);
-  if (IsExponentMarker(in.Peek())) {
-    in.Advance();
-    ReadExponent(in, number);
-  }
-  if (!number.significant) return 0;
-  double value = 0;
-  const auto result =
-      std::from_chars(number.text.data(), number.text.data() + number.text.size(), value);
-  if (result.ec == std::errc::result_out_of_range) value = number.magnitude > 0 ? kInfinity : 0;
-  return value;
-}
+  std::uint64_t mantissa_ = 0;  // the first significant digits, at most kMaxMantissaDigits
+  int mantissa_digits_ = 0;
+  std::string more_digits_;    // the digits after them, up to kMaxKeptDigits
+  bool truncated_ = false;     // one of those is not zero
+  std::int64_t exponent_ = 0;  // without truncation, the value is mantissa_ × 10^exponent_
+  // The value is 0.(its significant digits) × 10^magnitude_.
+  std::int64_t magnitude_ = 0;
+};
 
 double ReadDecimal(Reader& in) {
   const bool negative = AcceptNegativeSign(in);
-  const Reader digits_start = in;
-  std::optional<double> value = ReadShortDecimal(in);
-  if (!value) {
-    in = digits_start;
-    value = ReadLongDecimal(in);
-  }
-  if (*value == 0) return 0;
-  return negative ? -*value : *value;
+  const double value = DecimalNumber(in).Value();
+  if (value == 0) return 0;
+  return negative ? -value : value;
 }
 
 }  // namespace

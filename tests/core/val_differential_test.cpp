@@ -117,6 +117,10 @@ TEST(ValDifferential, AgreesWithStrtodOnHalfwayPoints) {
         "1e23", "8.98846567431158e307"}) {
     differential.Check(hard);
   }
+  // A tie decided only by a digit far beyond the 800 significant digits Val keeps, and the tie.
+  const std::string zeros(900, '0');
+  differential.Check("9007199254740993." + zeros + "1");
+  differential.Check("9007199254740993" + zeros + "e-900");
   EXPECT_EQ(differential.mismatch_count(), 0) << differential.Report();
   EXPECT_GT(differential.checked(), 3 * kHalfwayPoints);
 }
