@@ -46,4 +46,4 @@ lint: deps
 	tools/lint.sh build
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-clang build-fuzz
