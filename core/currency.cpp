@@ -6,13 +6,14 @@
 #include <string>
 
 #include "core/calc_error.h"
-#include "core/exact_rounding.h"
+#include "core/round_half_even.h"
 #include "core/text.h"
 
 namespace petcalc {
 
 Currency ToCurrency(double x) {
-  const auto units = RoundScaledHalfEven(x, Currency::kUnitsPerWhole);
+  const double product = x * static_cast<double>(Currency::kUnitsPerWhole);
+  const auto units = RoundHalfEven(product);
   if (!units) throw CalcError::Overflow();
   return Currency::FromUnits(*units);
 }

@@ -27,9 +27,11 @@ class Currency {
   std::int64_t units_ = 0;
 };
 
-// units = the exact x × 10,000 rounded to the nearest whole number, ties to even. The product is
-// not rounded to a double first, so 1/20,000 (a double a little above 0.00005) gives 1 unit.
-// NaN, the infinities and results outside the 64-bit range overflow.
+// units = x × 10,000 in double precision, then that double rounded to the nearest whole number,
+// ties to even. The product is a double before it is rounded, as it was on the original's x87
+// unit at 53-bit precision, so decimal ties go to even: 3.5 → 35,000 units, 1/3 → 3,333,
+// 2/3 → 6,667, 1/32 → 312, 1/20,000 (0.00005) → 0, 5/20,000 (0.00025) → 2. NaN, the
+// infinities and products outside the 64-bit range overflow.
 Currency ToCurrency(double x);
 
 // units = n × 10,000; cannot fail.

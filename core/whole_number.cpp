@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "core/calc_error.h"
-#include "core/exact_rounding.h"
+#include "core/round_half_even.h"
 #include "core/text.h"
 
 namespace petcalc {
@@ -21,7 +21,7 @@ std::int32_t NarrowOrOverflow(std::int64_t n) {
 }  // namespace
 
 std::int32_t ToInt32(double x) {
-  const auto rounded = RoundScaledHalfEven(x, 1);
+  const auto rounded = RoundHalfEven(x);
   if (!rounded) throw CalcError::Overflow();
   return NarrowOrOverflow(*rounded);
 }

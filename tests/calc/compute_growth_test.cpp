@@ -34,6 +34,8 @@ TEST(ComputeGrowth, ShowsEachStatsGrowthPerLevelToFourPlaces) {
       {1, 33, 0, 1, "0.0312"},  // 0.03125: a tie, to even
       {1, 33, 0, 3, "0.0938"},  // 0.09375: a tie, to even
       {1, 33, 0, -1, "-0.0312"},
+      {1, 20001, 0, 1, "0"},       // 0.00005: a decimal tie, to even
+      {1, 20001, 0, 5, "0.0002"},  // 0.00025: a decimal tie, to even
       {11, 1, 75, 50, "2.5"},  // current level below initial: no refusal
       {0, 1, 0, 2147483647, "2147483647"},
       {1, 0, 0, -2147483648, "2147483648"},

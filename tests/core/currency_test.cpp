@@ -34,13 +34,16 @@ TEST(ToCurrency, RoundsTenThousandthsTiesToEven) {
       {5.0 / 32, 1'562},
       {-0.0, 0},
       {2147483647.0, 21'474'836'470'000},
-      // The exact product, not the product rounded to a double: 1/20,000 as a double lies a
-      // little above 0.00005, and so does its exact product with 10,000 above one half.
-      {1.0 / 20'000, 1},
-      {-1.0 / 20'000, -1},
-      // The largest magnitudes whose units still fit: the next doubles out do not.
-      {922337203685477.5, 9'223'372'036'854'775'000},
-      {-922337203685477.5, -9'223'372'036'854'775'000},
+      // The product rounded to a double first: 1/20,000 lies a little above 0.00005, but its
+      // product with 10,000 rounds to exactly one half, a tie that goes to even.
+      {1.0 / 20'000, 0},
+      {-1.0 / 20'000, 0},
+      {5.0 / 20'000, 2},
+      {7.0 / 20'000, 4},
+      // At the ends of the range the products round as doubles, 1,024 units apart: the double
+      // after 922337203685477.5 gives 2^63, which overflows, but its negation gives -2^63.
+      {922337203685477.5, 9'223'372'036'854'774'784},
+      {-922337203685477.625, kMinUnits},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.x);
@@ -49,10 +52,9 @@ TEST(ToCurrency, RoundsTenThousandthsTiesToEven) {
 }
 
 TEST(ToCurrency, OverflowsOutsideTheSixtyFourBitRange) {
-  // 922337203685477.625 × 10,000 exceeds 2^63 - 1 by less than the spacing of doubles there,
-  // so only an exact comparison catches it.
+  // 922337203685477.625 × 10,000 rounds to the double 2^63, one past the largest unit count.
   for (double x :
-       {922337203685477.625, -922337203685477.625, 1e15, 1e300,
+       {922337203685477.625, -922337203685477.75, 1e15, 1e300,
         std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
     SCOPED_TRACE(x);
     EXPECT_THROW(ToCurrency(x), CalcError);
