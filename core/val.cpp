@@ -135,7 +135,8 @@ double LongRadixValue(const std::string& digits, int radix) {
 double ReadLongRadix(Reader& in, int radix, std::uint64_t value) {
   const int bits_per_digit = radix == 16 ? 4 : 3;
   std::string digits;
-  const int written = (std::bit_width(value) + bits_per_digit - 1) / bits_per_digit;
+  const int written =
+      (static_cast<int>(std::bit_width(value)) + bits_per_digit - 1) / bits_per_digit;
   for (int i = written - 1; i >= 0; --i) {
     digits.push_back(HexDigit(static_cast<unsigned>(value >> (i * bits_per_digit)) & (radix - 1u)));
   }
