@@ -1,22 +1,27 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages a build needs, only those that are missing, and generates the
 # comma-decimal locale the locale test uses. Usage: tools/install-deps.sh [group...]
-# Groups: build (default: compile, run and every test, the validators, the package, the Windows
-# resources and the accessibility test included), bench (Google Benchmark), screenshot (Xvfb
-# and ImageMagick), art (what tools/make_resources.py draws with), fuzz (clang and libFuzzer),
-# lint (clang-tidy and cppcheck).
+# Groups: build (default: compile, run and every test, the validators, the package and its
+# checker, the Windows resources and the accessibility test included), bench (Google
+# Benchmark), screenshot (Xvfb and ImageMagick), art (what tools/make_resources.py draws with),
+# fuzz (clang and libFuzzer), lint (clang-tidy and cppcheck), fresh (mmdebstrap, for
+# tools/fresh-check.sh). LOCALE_GEN_FILE names the locale list to edit (default
+# /etc/locale.gen).
 set -euo pipefail
 
 declare -A GROUPS_PACKAGES=(
-  [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev locales qt6-base-dev fonts-noto-cjk
-           desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
-           mingw-w64-x86-64-dev xvfb xauth dbus-daemon dbus-bin at-spi2-core python3-pyatspi"
+  [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev locales qt6-base-dev
+           qt6-translations-l10n fonts-noto-cjk desktop-file-utils appstream dpkg-dev file
+           lintian binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev xvfb xauth dbus-daemon
+           dbus-bin at-spi2-core python3-pyatspi"
   [bench]="libbenchmark-dev libx11-dev python3"
   [screenshot]="xvfb xauth x11-utils imagemagick"
   [art]="python3-pil fonts-dejavu-core"
   [fuzz]="clang-14 libclang-rt-14-dev"
   [lint]="clang-tidy-14 cppcheck"
+  [fresh]="mmdebstrap"
 )
+locale_gen_file=${LOCALE_GEN_FILE:-/etc/locale.gen}
 
 as_root() {
   if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi
@@ -35,21 +40,23 @@ ensure_locale() {
   local locale=$1
   if locale -a 2>/dev/null | grep -qix "${locale/UTF-8/utf8}"; then return; fi
   echo "install-deps: generating locale $locale"
-  as_root sed -i "s/^# *\(${locale} UTF-8\)/\1/" /etc/locale.gen
-  grep -q "^${locale} UTF-8" /etc/locale.gen || echo "${locale} UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+  as_root sed -i "s/^# *\(${locale} UTF-8\)/\1/" "$locale_gen_file"
+  grep -q "^${locale} UTF-8" "$locale_gen_file" ||
+    echo "${locale} UTF-8" | as_root tee -a "$locale_gen_file" >/dev/null
   as_root locale-gen >/dev/null
 }
 
 main() {
   local groups=("$@")
   [[ ${#groups[@]} -eq 0 ]] && groups=(build)
-  local wanted=() group
+  local wanted=() packages group
   for group in "${groups[@]}"; do
     if [[ -z ${GROUPS_PACKAGES[$group]+set} ]]; then
-      echo "install-deps: unknown group '$group'" >&2
+      echo "install-deps: unknown group '$group' (known: ${!GROUPS_PACKAGES[*]})" >&2
       exit 2
     fi
-    read -ra packages <<<"${GROUPS_PACKAGES[$group]}"
+    # Every word of every line: the lists span several lines.
+    read -r -d '' -a packages <<<"${GROUPS_PACKAGES[$group]}" || true
     wanted+=("${packages[@]}")
   done
 
