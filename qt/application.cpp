@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QIcon>
+#include <QTranslator>
+#include <cstdio>
 
 #include "qt/fonts.h"
 #include "qt/form1.h"
@@ -28,6 +30,20 @@ void SetUpApplication() {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/petcalc.ico")));
   QApplication::setFont(InterfaceFont());
   QAccessible::installFactory(MainWindowAccessible);
+  InstallQtChinese();
+}
+
+bool InstallQtChinese(const QString& folder) {
+  auto* catalogue = new QTranslator(QCoreApplication::instance());
+  if (catalogue->load(QStringLiteral("qtbase_zh_CN"), folder)) {
+    return QCoreApplication::installTranslator(catalogue);
+  }
+  delete catalogue;
+  std::fprintf(stderr,
+               "petcalc: qtbase_zh_CN.qm not found in %s (package qt6-translations-l10n); "
+               "menus stay in English\n",
+               qPrintable(folder));
+  return false;
 }
 
 }  // namespace petcalc::qt

@@ -9,11 +9,13 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPalette>
 #include <QPushButton>
 #include <QTest>
 
 #include "form/control_table.h"
+#include "qt/application.h"
 #include "qt/fonts.h"
 #include "qt/logo_view.h"
 #include "qt/pixels.h"
@@ -280,6 +282,18 @@ TEST_F(Form1Test, ReadOnlyBoxesRefuseTypingButCopy) {
   QTest::keyClick(text14, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(text14, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), u"2.5"_qs);
+}
+
+TEST_F(Form1Test, ContextMenusSpeakChinese) {
+  for (const char* name : {"Text1", "Text14"}) {
+    SCOPED_TRACE(name);
+    const std::unique_ptr<QMenu> menu(Box(QString::fromLatin1(name))->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions()) texts << action->text();
+    EXPECT_TRUE(texts.join(u' ').contains(u"复制"_qs)) << texts.join(u' ').toStdString();
+    EXPECT_TRUE(texts.join(u' ').contains(u"全选"_qs)) << texts.join(u' ').toStdString();
+  }
+  EXPECT_FALSE(InstallQtChinese(u"/nonexistent"_qs));  // warns, and the program runs on
 }
 
 TEST_F(Form1Test, BoxesTakeTextsBeyondQtsDefaultLimit) {
