@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build tree, extracts it into a temporary root, checks what it
-# holds and declares, and starts the installed program offscreen to prove it runs.
+# holds and declares, has lintian check it, and starts the installed program offscreen to prove
+# it runs. Lintian may name only the maintainer's missing address, and only while the package's
+# Maintainer has none (PETCALC_MAINTAINER).
 # Usage: tests/packaging/package_test.sh <build-folder>
 set -euo pipefail
 
@@ -20,12 +22,23 @@ for file in usr/bin/petcalc \
             usr/share/icons/hicolor/16x16/apps/cn.tenvo.PetCalc.png \
             usr/share/icons/hicolor/32x32/apps/cn.tenvo.PetCalc.png \
             usr/share/icons/hicolor/48x48/apps/cn.tenvo.PetCalc.png \
-            usr/share/doc/petcalc/copyright; do
+            usr/share/doc/petcalc/copyright \
+            usr/share/doc/petcalc/changelog.gz \
+            usr/share/man/man1/petcalc.1.gz; do
   [[ -f $work/root/$file ]] || fail "missing $file"
 done
 file "$work/root/usr/bin/petcalc" | grep -q ', stripped' || fail "the program is not stripped"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks libqt6widgets6"
+dpkg-deb -f "$deb" Depends | grep -q 'qt6-translations-l10n' || fail "Depends lacks qt6-translations-l10n"
 dpkg-deb -f "$deb" Recommends | grep -q 'fonts-noto-cjk' || fail "Recommends lacks fonts-noto-cjk"
+[[ $(dpkg-deb -f "$deb" Section) == utils ]] || fail "section is not utils"
+
+# Tags that only an address in the Maintainer field (and so in the changelog's signature) ends.
+allowed='^$'
+[[ $(dpkg-deb -f "$deb" Maintainer) == *"<"* ]] ||
+  allowed='^E: petcalc: (malformed-contact|bogus-mail-host-in-debian-changelog) '
+lintian "$deb" 2>/dev/null | grep -E '^[EW]: ' | grep -Ev "$allowed" >"$work/lintian.log" || true
+[[ -s $work/lintian.log ]] && { cat "$work/lintian.log"; fail "lintian found the above"; }
 [[ $(dpkg-deb -f "$deb" Version) == 1.00 ]] || fail "version is not 1.00"
 
 # Still running after three seconds means it started, built its window and entered its loop.
