@@ -2,7 +2,7 @@
 PRESET ?= default
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build test run package bench fuzz lint screenshot resources clean
+.PHONY: all deps build test run package bench fuzz lint screenshot resources fresh-check clean
 
 all: build
 
@@ -44,6 +44,11 @@ lint: deps
 	cmake --preset default -DPETCALC_BUILD_BENCH=ON
 	cmake --build --preset default
 	tools/lint.sh build
+
+# The README's two commands on a bare Debian 12 root (needs root; about five minutes).
+fresh-check:
+	tools/install-deps.sh fresh
+	tools/fresh-check.sh
 
 clean:
 	rm -rf build build-asan build-clang build-fuzz
