@@ -2,7 +2,8 @@
 PRESET ?= default
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build test run package bench fuzz lint screenshot resources fresh-check clean
+.PHONY: all deps build test run windows windows-test package bench fuzz lint screenshot resources \
+        fresh-check clean
 
 all: build
 
@@ -13,11 +14,22 @@ build: deps
 	cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET)
 
+# The default suite also cross-builds petcalc.exe and runs its tests under wine.
 test: build
 	ctest --preset $(PRESET) --output-on-failure
+	$(if $(filter default,$(PRESET)),$(MAKE) --no-print-directory windows-test)
 
 run: build
 	build/qt/petcalc
+
+# petcalc.exe for Windows, cross-built with mingw-w64: build-windows/win32/petcalc.exe.
+windows: deps
+	cmake --preset windows
+	cmake --build --preset windows
+
+# Its tests under wine, on a virtual display of their own.
+windows-test: windows
+	xvfb-run -a -s "-screen 0 1280x800x24" ctest --preset windows --output-on-failure
 
 package: build
 	cpack --config build/CPackConfig.cmake -B build/packages
@@ -51,4 +63,4 @@ fresh-check:
 	tools/fresh-check.sh
 
 clean:
-	rm -rf build build-asan build-clang build-fuzz
+	rm -rf build build-asan build-clang build-fuzz build-windows

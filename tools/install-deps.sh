@@ -2,18 +2,19 @@
 # Installs the Debian 12 packages a build needs, only those that are missing, and generates the
 # comma-decimal locale the locale test uses. Usage: tools/install-deps.sh [group...]
 # Groups: build (default: compile, run and every test, the validators, the package and its
-# checker, the Windows resources and the accessibility test included), bench (Google
-# Benchmark), screenshot (Xvfb and ImageMagick), art (what tools/make_resources.py draws with),
-# fuzz (clang and libFuzzer), lint (clang-tidy and cppcheck), fresh (mmdebstrap, for
-# tools/fresh-check.sh). LOCALE_GEN_FILE names the locale list to edit (default
-# /etc/locale.gen).
+# checker, the accessibility test, and the Windows cross build with wine and a font to test it
+# in), bench (Google Benchmark), screenshot (Xvfb and ImageMagick), art (what
+# tools/make_resources.py draws with), fuzz (clang and libFuzzer), lint (clang-tidy and
+# cppcheck), fresh (mmdebstrap, for tools/fresh-check.sh). LOCALE_GEN_FILE names the locale list
+# to edit (default /etc/locale.gen).
 set -euo pipefail
 
 declare -A GROUPS_PACKAGES=(
-  [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev locales qt6-base-dev
-           qt6-translations-l10n fonts-noto-cjk desktop-file-utils appstream dpkg-dev file
-           lintian binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev xvfb xauth dbus-daemon
-           dbus-bin at-spi2-core python3-pyatspi"
+  [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev googletest locales python3
+           qt6-base-dev qt6-translations-l10n fonts-noto-cjk desktop-file-utils appstream
+           dpkg-dev file lintian xvfb xauth x11-utils dbus-daemon dbus-bin at-spi2-core
+           python3-pyatspi g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+           mingw-w64-x86-64-dev wine64 fonts-arphic-uming"
   [bench]="libbenchmark-dev libx11-dev python3"
   [screenshot]="xvfb xauth x11-utils imagemagick"
   [art]="python3-pil fonts-dejavu-core"

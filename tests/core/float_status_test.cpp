@@ -39,16 +39,18 @@ TEST(CheckedQuotientPlus, DividesThenAdds) {
   EXPECT_EQ(ErrorNumberOf([] { CheckedQuotientPlus(1e308, 1, 1e308); }), CalcError::kOverflow);
 }
 
-// Puts the thread's exception flags back as they were, even when an assertion fails.
+// Puts the thread's floating-point environment, its exception flags included, back as it was,
+// even when an assertion fails. The whole environment, because MinGW's fesetexceptflag writes
+// over the SSE exception masks and would leave division by zero trapping.
 class FloatFlagsGuard {
  public:
-  FloatFlagsGuard() { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
-  ~FloatFlagsGuard() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
+  FloatFlagsGuard() { std::fegetenv(&saved_); }
+  ~FloatFlagsGuard() { std::fesetenv(&saved_); }
   FloatFlagsGuard(const FloatFlagsGuard&) = delete;
   FloatFlagsGuard& operator=(const FloatFlagsGuard&) = delete;
 
  private:
-  std::fexcept_t saved_{};
+  std::fenv_t saved_{};
 };
 
 TEST(CheckedQuotient, CountsOnlyItsOwnFlags) {

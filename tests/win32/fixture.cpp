@@ -1,0 +1,153 @@
+#include "tests/win32/fixture.h"
+
+#include <windowsx.h>
+
+#include "tests/support/utf8.h"
+#include "win32/wide_text.h"
+
+namespace petcalc::win32::testing {
+namespace {
+
+constexpr UINT kTickMilliseconds = 20;
+constexpr int kWatchdogTicks = 250;  // five seconds
+
+DialogAnswerer* active_answerer = nullptr;
+
+// The enabled dialog of this thread that is on top: the modal one.
+HWND ModalDialog() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM result) -> BOOL {
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (std::wstring_view(name) == L"#32770" && IsWindowVisible(window) &&
+            IsWindowEnabled(window)) {
+          *reinterpret_cast<HWND*>(result) = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+}  // namespace
+
+DialogAnswerer::DialogAnswerer() {
+  active_answerer = this;
+  timer_ = SetTimer(nullptr, 0, kTickMilliseconds, Tick);
+}
+
+DialogAnswerer::~DialogAnswerer() {
+  KillTimer(nullptr, timer_);
+  active_answerer = nullptr;
+  EXPECT_TRUE(handlers_.empty()) << handlers_.size() << " expected dialog(s) never appeared";
+}
+
+void CALLBACK DialogAnswerer::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  if (active_answerer != nullptr) active_answerer->Poll();
+}
+
+void DialogAnswerer::Poll() {
+  HWND dialog = ModalDialog();
+  if (dialog == nullptr) {
+    idle_ticks_ = 0;
+    return;
+  }
+  if (!handlers_.empty()) {
+    Handler handler = std::move(handlers_.front());
+    handlers_.pop_front();
+    handler(dialog);
+    return;
+  }
+  if (++idle_ticks_ >= kWatchdogTicks) {
+    ADD_FAILURE() << "unexpected dialog: "
+                  << petcalc::testing::ToUtf8(FromWide(ChildTexts(dialog, L"Static")));
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    idle_ticks_ = 0;
+  }
+}
+
+Form1Test::Form1Test() : window_(std::make_unique<Form1Window>(GetModuleHandleW(nullptr))) {
+  ShowWindow(window_->hwnd(), SW_SHOWNORMAL);
+  UpdateWindow(window_->hwnd());
+  Pump();
+}
+
+Form1Test::~Form1Test() {
+  window_.reset();
+  // The window ended its thread's loop as it closed; later windows run on.
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+  }
+}
+
+std::wstring Form1Test::Text(std::string_view name) const {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(Control(name))), L'\0');
+  GetWindowTextW(Control(name), text.data(), static_cast<int>(text.size()) + 1);
+  return text;
+}
+
+void Form1Test::Type(std::string_view name, std::wstring_view text) {
+  SendMessageW(Control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::wstring(text).c_str()));
+}
+
+void Form1Test::Click(std::string_view name) {
+  SendMessageW(Control(name), BM_CLICK, 0, 0);
+  Pump();
+}
+
+void Form1Test::Press(HWND control, WORD key, bool ctrl, bool shift) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+  PostMessageW(control, WM_KEYDOWN, key, 1);
+  PostMessageW(control, WM_KEYUP, key, 0xC0000001);
+  Pump();
+  keys[VK_CONTROL] = 0;
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
+void Form1Test::Pump() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) continue;
+    if (window_->PreTranslateMessage(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+std::wstring ChildTexts(HWND dialog, const wchar_t* class_name) {
+  std::wstring texts;
+  bool first = true;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[32] = {};
+    GetClassNameW(child, name, 32);
+    if (CompareStringOrdinal(name, -1, class_name, -1, TRUE) != CSTR_EQUAL) continue;
+    if (!first) texts += L'|';
+    first = false;
+    texts += WindowText(child);
+  }
+  return texts;
+}
+
+void PressButton(HWND dialog, std::wstring_view caption) {
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t text[64] = {};
+    GetWindowTextW(child, text, 64);
+    if (caption == text) {
+      SendMessageW(child, BM_CLICK, 0, 0);
+      return;
+    }
+  }
+  ADD_FAILURE() << "no button of that caption";
+}
+
+}  // namespace petcalc::win32::testing

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "win32/form1_window.h"
+
+namespace petcalc::win32::testing {
+
+// Answers the real modal dialogs a test opens, from a thread timer that ticks inside their
+// modal loops: each handler in turn receives the next dialog that appears and must close it. A
+// dialog nobody expects fails the test and is cancelled after five seconds; an expected one
+// that never comes fails it too.
+class DialogAnswerer {
+ public:
+  using Handler = std::function<void(HWND dialog)>;
+
+  DialogAnswerer();
+  ~DialogAnswerer();
+  DialogAnswerer(const DialogAnswerer&) = delete;
+  DialogAnswerer& operator=(const DialogAnswerer&) = delete;
+
+  void Expect(Handler handler) { handlers_.push_back(std::move(handler)); }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  void Poll();
+
+  UINT_PTR timer_ = 0;
+  std::deque<Handler> handlers_;
+  int idle_ticks_ = 0;
+};
+
+// The real window, shown, with helpers that act as a user would through its messages.
+class Form1Test : public ::testing::Test {
+ protected:
+  Form1Test();
+  ~Form1Test() override;
+
+  Form1Window& window() { return *window_; }
+  HWND Control(std::string_view name) const { return window_->control(name); }
+  std::wstring Text(std::string_view name) const;
+  void Type(std::string_view name, std::wstring_view text);
+  void Click(std::string_view name);
+  // Posts a key press (and release) to a control, with Ctrl or Shift held as asked, and runs
+  // the window's messages as its own loop would.
+  void Press(HWND control, WORD key, bool ctrl = false, bool shift = false);
+  void Pump();
+
+  DialogAnswerer answerer_;
+
+ private:
+  std::unique_ptr<Form1Window> window_;
+};
+
+// The texts of a dialog's children of one class, in their order.
+std::wstring ChildTexts(HWND dialog, const wchar_t* class_name);
+// Presses the dialog's button of that caption.
+void PressButton(HWND dialog, std::wstring_view caption);
+
+}  // namespace petcalc::win32::testing

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace petcalc::win32 {
+
+// The three dialogs as modal dialogs of the program's own over `owner`, built from in-memory
+// templates in the interface font, their buttons captioned 确定 and 取消 whatever the system's
+// language (the stock MessageBoxW would caption them in that language).
+
+// The prompt: its text, an empty edit field, 确定 (also Enter) and 取消. The typed text, or the
+// empty text on 取消, Escape or close.
+std::u16string AskText(HWND owner, std::u16string_view prompt, std::u16string_view title);
+
+// A message with one 确定 and no icon, sized to its text.
+void ShowMessage(HWND owner, std::u16string_view prompt, std::u16string_view title);
+
+// An error with the critical icon and sound and one 确定, sized to its text.
+void ShowError(HWND owner, std::u16string_view text, std::u16string_view title);
+
+}  // namespace petcalc::win32

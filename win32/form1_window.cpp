@@ -1,0 +1,300 @@
+#include "win32/form1_window.h"
+
+#include <windowsx.h>
+
+#include <stdexcept>
+
+#include "calc/click_actions.h"
+#include "win32/logo.h"
+#include "win32/wide_text.h"
+#include "win32/win32_runtime.h"
+
+namespace petcalc::win32 {
+namespace {
+
+using form::ControlKind;
+using form::ControlRow;
+using form::kForm1Controls;
+
+constexpr wchar_t kClassName[] = L"PetCalcForm1";
+constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL, which the dialog keys send
+
+int ControlId(std::size_t index) { return kFirstControlId + static_cast<int>(index); }
+
+RECT ScaledRect(form::TwipRect twips, int dpi) {
+  const int left = form::TwipsToPixels(twips.left, dpi);
+  const int top = form::TwipsToPixels(twips.top, dpi);
+  return {left, top, left + form::TwipsToPixels(twips.width, dpi),
+          top + form::TwipsToPixels(twips.height, dpi)};
+}
+
+// Every control clips its siblings, so where boxes overlap the picture the one higher in the
+// z-order is drawn over the other.
+struct ControlClass {
+  const wchar_t* name;
+  DWORD style;
+  DWORD extended_style;
+};
+
+ControlClass ClassOf(const ControlRow& row) {
+  constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  switch (row.kind) {
+    case ControlKind::kLabel:
+      return {L"STATIC", kChild | SS_CENTER | SS_NOPREFIX, 0};
+    case ControlKind::kTextBox:
+      return {L"EDIT",
+              kChild | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL | (row.read_only ? ES_READONLY : 0),
+              WS_EX_CLIENTEDGE};
+    case ControlKind::kPushButton:
+      return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::kPicture:
+      return {L"STATIC", kChild | SS_OWNERDRAW, 0};
+  }
+  return {};
+}
+
+ATOM RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  // The system's window colour, as dialogs and labels show it.
+  window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  window_class.lpszClassName = kClassName;
+  return RegisterClassExW(&window_class);
+}
+
+SIZE CaptionSize(HWND label, HFONT font) {
+  const std::wstring caption = WindowText(label);
+  HDC dc = GetDC(label);
+  const HGDIOBJ previous = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(label, dc);
+  return size;
+}
+
+}  // namespace
+
+Form1Window::Form1Window(HINSTANCE instance) : instance_(instance) {
+  static const ATOM kRegistered = RegisterWindowClass(instance, Procedure);
+  if (kRegistered == 0) throw std::runtime_error("the window class could not be registered");
+  const std::wstring title = ToWide(form::kForm1Title);
+  CreateWindowExW(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+  if (hwnd_ == nullptr) throw std::runtime_error("the window could not be created");
+}
+
+Form1Window::~Form1Window() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+HWND Form1Window::control(std::string_view name) const {
+  return controls_[form::ControlIndex(name)];
+}
+
+FormsRuntime& Form1Window::runtime() { return *runtime_; }
+
+LRESULT CALLBACK Form1Window::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* window =
+        static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    window->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+  }
+  auto* window = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (window == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
+  // The click actions catch their own; this keeps anything else from unwinding into Windows.
+  try {
+    return window->Handle(message, wparam, lparam);
+  } catch (...) {
+    return DefWindowProcW(hwnd, message, wparam, lparam);
+  }
+}
+
+LRESULT Form1Window::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      OnCreate();
+      return 0;
+    case WM_COMMAND:
+      OnCommand(GET_WM_COMMAND_ID(wparam, lparam), GET_WM_COMMAND_CMD(wparam, lparam));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      return OnCtlColorStatic(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_DRAWITEM:
+      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+      return TRUE;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
+    case WM_ACTIVATE:
+      OnActivate(LOWORD(wparam));
+      return 0;
+    case WM_SETFOCUS:
+      OnSetFocus();
+      return 0;
+    case WM_DESTROY:
+      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+      hwnd_ = nullptr;
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(hwnd_, message, wparam, lparam);
+  }
+}
+
+void Form1Window::OnCreate() {
+  dpi_ = static_cast<int>(GetDpiForWindow(hwnd_));
+  // Tab visits the boxes and buttons in the order they are created: theirs first, in tab order.
+  const std::vector<std::size_t> tab_order = form::TabOrder();
+  for (std::size_t index : tab_order) CreateControl(index);
+  for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
+    if (controls_[index] == nullptr) CreateControl(index);
+  }
+  // The boxes of the prediction row overlap the picture's top two rows and are drawn over it.
+  SetWindowPos(control("Image1"), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  runtime_ = std::make_unique<Win32Runtime>(*this);
+  focus_ = control("Command1");
+  LayOut();
+}
+
+void Form1Window::CreateControl(std::size_t index) {
+  const ControlRow& row = kForm1Controls[index];
+  const ControlClass kind = ClassOf(row);
+  const std::wstring caption = ToWide(row.caption);
+  controls_[index] = CreateWindowExW(
+      kind.extended_style, kind.name, caption.c_str(), kind.style, 0, 0, 0, 0, hwnd_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))), instance_, nullptr);
+  if (controls_[index] == nullptr) throw std::runtime_error("a control could not be created");
+  // Lifts the edit control's default limit of 30,000 characters.
+  if (row.kind == ControlKind::kTextBox) Edit_LimitText(controls_[index], 0);
+}
+
+// Places every control at its rectangle for dpi_, in the fonts for dpi_, with the logo drawn
+// for dpi_, and sizes the client area to the form's.
+void Form1Window::LayOut() {
+  fonts_ = std::make_unique<FormFonts>(dpi_);
+  logo_ = LoadLogo(instance_, dpi_);
+  for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
+    const ControlRow& row = kForm1Controls[index];
+    HWND control = controls_[index];
+    HFONT font = fonts_->For(row.font);
+    SetWindowFont(control, font, FALSE);
+    RECT rect = ScaledRect(row.rect, dpi_);
+    if (row.auto_size) {
+      const SIZE caption = CaptionSize(control, font);
+      rect.right = rect.left + caption.cx;
+      rect.bottom = rect.top + caption.cy;
+    }
+    SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  SizeClientArea(form::TwipsToPixels(form::kForm1ClientWidth, dpi_),
+                 form::TwipsToPixels(form::kForm1ClientHeight, dpi_));
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// Sizes the window so that its client area is width × height, with the frame it has now.
+void Form1Window::SizeClientArea(int width, int height) {
+  RECT window;
+  RECT client;
+  GetWindowRect(hwnd_, &window);
+  GetClientRect(hwnd_, &client);
+  const int frame_width = (window.right - window.left) - client.right;
+  const int frame_height = (window.bottom - window.top) - client.bottom;
+  SetWindowPos(hwnd_, nullptr, 0, 0, width + frame_width, height + frame_height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+const ControlRow& Form1Window::RowOf(HWND control) const {
+  return kForm1Controls[static_cast<std::size_t>(GetDlgCtrlID(control) - kFirstControlId)];
+}
+
+bool Form1Window::IsKind(HWND control, ControlKind kind) const {
+  const int id = GetDlgCtrlID(control);
+  return GetParent(control) == hwnd_ && id >= kFirstControlId &&
+         id < ControlId(kForm1Controls.size()) && RowOf(control).kind == kind;
+}
+
+void Form1Window::OnCommand(int id, UINT code) {
+  if (code != BN_CLICKED) return;
+  if (id == ControlId(form::ControlIndex("Command1"))) Command1Click(*runtime_, sheet_);
+  if (id == ControlId(form::ControlIndex("Command2"))) Command2Click(*runtime_, sheet_);
+}
+
+// Read-only boxes ask with WM_CTLCOLORSTATIC too; they keep the edit-field colours, as the
+// other boxes do, rather than the dialog background.
+LRESULT Form1Window::OnCtlColorStatic(HDC dc, HWND control) {
+  if (!IsKind(control, ControlKind::kTextBox)) {
+    return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(control));
+  }
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+}
+
+// The picture: the logo at its own size, from the top-left corner, never stretched.
+void Form1Window::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.hwndItem != control("Image1") || !logo_) return;
+  HDC source = CreateCompatibleDC(item.hDC);
+  const HGDIOBJ previous = SelectObject(source, logo_.get());
+  BITMAP size{};
+  GetObjectW(logo_.get(), sizeof size, &size);
+  BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, size.bmWidth, size.bmHeight, source, 0, 0,
+         SRCCOPY);
+  SelectObject(source, previous);
+  DeleteDC(source);
+}
+
+void Form1Window::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  LayOut();
+}
+
+void Form1Window::OnActivate(UINT state) {
+  if (state == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(hwnd_, focus)) focus_ = focus;
+  }
+}
+
+void Form1Window::OnSetFocus() {
+  if (focus_ != nullptr) SetFocus(focus_);
+}
+
+bool Form1Window::PreTranslateMessage(MSG& message) {
+  if (message.message == WM_KEYDOWN) {
+    const bool in_box = IsKind(message.hwnd, ControlKind::kTextBox);
+    if (message.wParam == VK_RETURN) {
+      if (IsKind(message.hwnd, ControlKind::kPushButton)) {
+        OnCommand(GetDlgCtrlID(message.hwnd), BN_CLICKED);
+        return true;
+      }
+      if (in_box) return true;
+    }
+    if (message.wParam == 'A' && in_box && GetKeyState(VK_CONTROL) < 0) {
+      Edit_SetSel(message.hwnd, 0, -1);
+      return true;
+    }
+  }
+  return hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message);
+}
+
+int RunMessageLoop(Form1Window& window) {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (window.PreTranslateMessage(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace petcalc::win32

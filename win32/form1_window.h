@@ -1,0 +1,80 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string_view>
+
+#include "core/stat_sheet.h"
+#include "form/control_table.h"
+#include "win32/fonts.h"
+#include "win32/handles.h"
+
+namespace petcalc {
+class FormsRuntime;
+}
+
+namespace petcalc::win32 {
+
+class Win32Runtime;
+
+// The program's one window, drawn with plain Windows controls from the form's control table:
+// STATIC labels, EDIT boxes, BUTTON push buttons and an owner-drawn STATIC picture, at their
+// twips rectangles scaled by the window's DPI, and scaled again when the window moves to a
+// screen of another density. It owns the StatSheet for as long as it lives; "计 算" and "预 测"
+// run the two click actions on it. Nothing is laid out again on resize.
+class Form1Window {
+ public:
+  // Creates the window, hidden, at the window system's default position.
+  explicit Form1Window(HINSTANCE instance);
+  ~Form1Window();
+  Form1Window(const Form1Window&) = delete;
+  Form1Window& operator=(const Form1Window&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  // The control of that name; a name the table does not have throws std::out_of_range.
+  HWND control(std::string_view name) const;
+  int dpi() const { return dpi_; }
+  HBITMAP logo() const { return logo_.get(); }
+  const StatSheet& sheet() const { return sheet_; }
+  FormsRuntime& runtime();
+
+  // Gives the window's keys their meaning before a message is dispatched: Enter or Return on a
+  // focused button presses it, Enter in a box does nothing, Ctrl+A selects a box's whole text,
+  // and Tab and Shift+Tab move through the tab order (IsDialogMessage). True when the message
+  // has been handled and must not be dispatched.
+  bool PreTranslateMessage(MSG& message);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void OnCreate();
+  void OnCommand(int id, UINT code);
+  LRESULT OnCtlColorStatic(HDC dc, HWND control);
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  void OnActivate(UINT state);
+  void OnSetFocus();
+
+  void CreateControl(std::size_t index);
+  void LayOut();
+  void SizeClientArea(int width, int height);
+  const form::ControlRow& RowOf(HWND control) const;
+  bool IsKind(HWND control, form::ControlKind kind) const;
+
+  HINSTANCE instance_;
+  HWND hwnd_ = nullptr;
+  int dpi_ = form::kStandardDpi;
+  std::array<HWND, form::kForm1Controls.size()> controls_{};  // in the table's order
+  std::unique_ptr<FormFonts> fonts_;
+  UniqueBitmap logo_;
+  std::unique_ptr<Win32Runtime> runtime_;
+  StatSheet sheet_;
+  HWND focus_ = nullptr;  // given back when the window is activated again
+};
+
+// Runs the thread's messages through the window until the window is closed; gives the exit code.
+int RunMessageLoop(Form1Window& window);
+
+}  // namespace petcalc::win32
