@@ -35,9 +35,10 @@ package: build
 	cpack --config build/CPackConfig.cmake -B build/packages
 	@ls build/packages/*.deb
 
-screenshot: build
+screenshot: build windows
 	tools/install-deps.sh screenshot
 	tools/screenshot.sh build/qt/petcalc build
+	tools/screenshot-windows.sh build-windows/win32/petcalc.exe build-windows
 
 resources:
 	tools/install-deps.sh art

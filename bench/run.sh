@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every benchmark, then writes bench/RESULTS.md (date, CPU, commit, each figure
-# beside its floor and goal) and prints it. Usage: bench/run.sh [start-up runs, default 20]
+# Builds and runs every benchmark, the Windows ones under wine included, then writes
+# bench/RESULTS.md (date, CPU, commit, each figure beside its floor and goal) and prints it. Usage: bench/run.sh [start-up runs, default 20]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +18,12 @@ echo "bench: window"
 echo "bench: start-up, $runs runs each"
 bench/startup.sh "$runs" build >"$out/startup.md" 2>/dev/null
 
-python3 bench/report.py "$out/core.json" "$out/window.json" "$out/startup.md" >"$out/RESULTS.md"
+echo "bench: petcalc.exe under wine, $runs runs each"
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target petcalc floor_win32
+bench/startup-windows.sh "$runs" build-windows build >"$out/windows.md" 2>/dev/null
+
+python3 bench/report.py "$out/core.json" "$out/window.json" "$out/startup.md" "$out/windows.md" \
+  >"$out/RESULTS.md"
 cp "$out/RESULTS.md" bench/RESULTS.md
 cat bench/RESULTS.md

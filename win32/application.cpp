@@ -1,7 +1,6 @@
 #include "win32/application.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <exception>
 
@@ -10,7 +9,6 @@
 namespace petcalc::win32 {
 
 int RunApplication(HINSTANCE instance, int show) {
-  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   int status = 1;
@@ -21,7 +19,6 @@ int RunApplication(HINSTANCE instance, int show) {
     status = RunMessageLoop(window);
   } catch (const std::exception&) {  // the window could not be made: nothing to show it in
   }
-  CoUninitialize();
   return status;
 }
 

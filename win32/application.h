@@ -4,8 +4,8 @@
 
 namespace petcalc::win32 {
 
-// The whole program: COM for the image decoder, the common controls, the window shown as
-// `show` asks, and its messages until it is closed. Gives the exit code.
+// The whole program: the common controls, the window shown as `show` asks, and its messages
+// until it is closed. Gives the exit code.
 int RunApplication(HINSTANCE instance, int show);
 
 }  // namespace petcalc::win32

@@ -66,15 +66,23 @@ ATOM RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   return RegisterClassExW(&window_class);
 }
 
-SIZE CaptionSize(HWND label, HFONT font) {
-  const std::wstring caption = WindowText(label);
-  HDC dc = GetDC(label);
-  const HGDIOBJ previous = SelectObject(dc, font);
+SIZE CaptionSize(std::u16string_view caption, HFONT font) {
+  const std::wstring text = ToWide(caption);
+  HDC screen = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(screen, font);
   SIZE size{};
-  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-  SelectObject(dc, previous);
-  ReleaseDC(label, dc);
+  GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
   return size;
+}
+
+// The window's outer size for a client area of the form's size at `dpi`.
+SIZE FrameSize(DWORD style, int dpi) {
+  RECT frame{0, 0, form::TwipsToPixels(form::kForm1ClientWidth, dpi),
+             form::TwipsToPixels(form::kForm1ClientHeight, dpi)};
+  AdjustWindowRectExForDpi(&frame, style, FALSE, 0, static_cast<UINT>(dpi));
+  return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 }  // namespace
@@ -83,8 +91,10 @@ Form1Window::Form1Window(HINSTANCE instance) : instance_(instance) {
   static const ATOM kRegistered = RegisterWindowClass(instance, Procedure);
   if (kRegistered == 0) throw std::runtime_error("the window class could not be registered");
   const std::wstring title = ToWide(form::kForm1Title);
+  // Sized for the primary screen's density; WM_CREATE corrects it if the window is on another.
+  const SIZE frame = FrameSize(WS_OVERLAPPEDWINDOW, static_cast<int>(GetDpiForSystem()));
   CreateWindowExW(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+                  frame.cx, frame.cy, nullptr, nullptr, instance, this);
   if (hwnd_ == nullptr) throw std::runtime_error("the window could not be created");
 }
 
@@ -149,6 +159,7 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void Form1Window::OnCreate() {
   dpi_ = static_cast<int>(GetDpiForWindow(hwnd_));
+  fonts_ = std::make_unique<FormFonts>(dpi_);
   // Tab visits the boxes and buttons in the order they are created: theirs first, in tab order.
   const std::vector<std::size_t> tab_order = form::TabOrder();
   for (std::size_t index : tab_order) CreateControl(index);
@@ -159,54 +170,65 @@ void Form1Window::OnCreate() {
   SetWindowPos(control("Image1"), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   runtime_ = std::make_unique<Win32Runtime>(*this);
   focus_ = control("Command1");
-  LayOut();
+  SizeClientArea();
 }
 
+// Each control is made where it belongs at dpi_, in its font.
 void Form1Window::CreateControl(std::size_t index) {
   const ControlRow& row = kForm1Controls[index];
   const ControlClass kind = ClassOf(row);
   const std::wstring caption = ToWide(row.caption);
-  controls_[index] = CreateWindowExW(
-      kind.extended_style, kind.name, caption.c_str(), kind.style, 0, 0, 0, 0, hwnd_,
+  const RECT place = PlaceOf(row);
+  HWND control = CreateWindowExW(
+      kind.extended_style, kind.name, caption.c_str(), kind.style, place.left, place.top,
+      place.right - place.left, place.bottom - place.top, hwnd_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))), instance_, nullptr);
-  if (controls_[index] == nullptr) throw std::runtime_error("a control could not be created");
+  if (control == nullptr) throw std::runtime_error("a control could not be created");
+  SetWindowFont(control, fonts_->For(row.font), FALSE);
   // Lifts the edit control's default limit of 30,000 characters.
-  if (row.kind == ControlKind::kTextBox) Edit_LimitText(controls_[index], 0);
+  if (row.kind == ControlKind::kTextBox) Edit_LimitText(control, 0);
+  controls_[index] = control;
 }
 
-// Places every control at its rectangle for dpi_, in the fonts for dpi_, with the logo drawn
-// for dpi_, and sizes the client area to the form's.
+// A control's rectangle at dpi_: its twips scaled, or for an auto-sized label, its left and top
+// with the size of its caption in its font.
+RECT Form1Window::PlaceOf(const ControlRow& row) const {
+  RECT rect = ScaledRect(row.rect, dpi_);
+  if (row.auto_size) {
+    const SIZE caption = CaptionSize(row.caption, fonts_->For(row.font));
+    rect.right = rect.left + caption.cx;
+    rect.bottom = rect.top + caption.cy;
+  }
+  return rect;
+}
+
+// Every control again at its place and in its font for dpi_, the logo to be decoded afresh,
+// and the client area the form's size.
 void Form1Window::LayOut() {
   fonts_ = std::make_unique<FormFonts>(dpi_);
-  logo_ = LoadLogo(instance_, dpi_);
+  logo_.reset();
   for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
     const ControlRow& row = kForm1Controls[index];
-    HWND control = controls_[index];
-    HFONT font = fonts_->For(row.font);
-    SetWindowFont(control, font, FALSE);
-    RECT rect = ScaledRect(row.rect, dpi_);
-    if (row.auto_size) {
-      const SIZE caption = CaptionSize(control, font);
-      rect.right = rect.left + caption.cx;
-      rect.bottom = rect.top + caption.cy;
-    }
-    SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left,
-                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT place = PlaceOf(row);
+    SetWindowFont(controls_[index], fonts_->For(row.font), FALSE);
+    SetWindowPos(controls_[index], nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  SizeClientArea(form::TwipsToPixels(form::kForm1ClientWidth, dpi_),
-                 form::TwipsToPixels(form::kForm1ClientHeight, dpi_));
+  SizeClientArea();
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-// Sizes the window so that its client area is width × height, with the frame it has now.
-void Form1Window::SizeClientArea(int width, int height) {
+// Sizes the window so that its client area is the form's at dpi_, with the frame it has now.
+void Form1Window::SizeClientArea() {
   RECT window;
   RECT client;
   GetWindowRect(hwnd_, &window);
   GetClientRect(hwnd_, &client);
-  const int frame_width = (window.right - window.left) - client.right;
-  const int frame_height = (window.bottom - window.top) - client.bottom;
-  SetWindowPos(hwnd_, nullptr, 0, 0, width + frame_width, height + frame_height,
+  const int width = form::TwipsToPixels(form::kForm1ClientWidth, dpi_);
+  const int height = form::TwipsToPixels(form::kForm1ClientHeight, dpi_);
+  if (client.right == width && client.bottom == height) return;
+  SetWindowPos(hwnd_, nullptr, 0, 0, width + (window.right - window.left) - client.right,
+               height + (window.bottom - window.top) - client.bottom,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -238,9 +260,12 @@ LRESULT Form1Window::OnCtlColorStatic(HDC dc, HWND control) {
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
 }
 
-// The picture: the logo at its own size, from the top-left corner, never stretched.
+// The picture: the logo at its own size, from the top-left corner, never stretched. Decoded on
+// its first paint, so the window is on the screen without waiting for the image decoder.
 void Form1Window::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (item.hwndItem != control("Image1") || !logo_) return;
+  if (item.hwndItem != control("Image1")) return;
+  if (!logo_) logo_ = LoadLogo(instance_, dpi_);
+  if (!logo_) return;
   HDC source = CreateCompatibleDC(item.hDC);
   const HGDIOBJ previous = SelectObject(source, logo_.get());
   BITMAP size{};

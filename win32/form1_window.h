@@ -36,6 +36,7 @@ class Form1Window {
   // The control of that name; a name the table does not have throws std::out_of_range.
   HWND control(std::string_view name) const;
   int dpi() const { return dpi_; }
+  // The logo as the picture draws it; nothing before the picture's first paint.
   HBITMAP logo() const { return logo_.get(); }
   const StatSheet& sheet() const { return sheet_; }
   FormsRuntime& runtime();
@@ -58,8 +59,9 @@ class Form1Window {
   void OnSetFocus();
 
   void CreateControl(std::size_t index);
+  RECT PlaceOf(const form::ControlRow& row) const;
   void LayOut();
-  void SizeClientArea(int width, int height);
+  void SizeClientArea();
   const form::ControlRow& RowOf(HWND control) const;
   bool IsKind(HWND control, form::ControlKind kind) const;
 

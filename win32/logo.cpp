@@ -23,6 +23,38 @@ ResourceBytes FindBytes(HINSTANCE instance, int id) {
   return {static_cast<BYTE*>(LockResource(loaded)), SizeofResource(instance, found)};
 }
 
+// COM, for the image decoder, from ole32.dll loaded at the first decode rather than imported:
+// an import would lengthen every start before the window shows, and the logo is decoded only
+// after it does.
+class Com {
+ public:
+  static const Com& OnThisThread() {
+    static const Com com;
+    return com;
+  }
+
+  HRESULT Create(REFCLSID type, REFIID kind, void** object) const {
+    if (create_ == nullptr) return E_NOINTERFACE;
+    return create_(type, nullptr, CLSCTX_INPROC_SERVER, kind, object);
+  }
+
+ private:
+  Com() {
+    HMODULE ole32 = LoadLibraryW(L"ole32.dll");
+    if (ole32 == nullptr) return;
+    const auto initialize = Function<decltype(&CoInitializeEx)>(ole32, "CoInitializeEx");
+    if (initialize == nullptr || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) return;
+    create_ = Function<decltype(&CoCreateInstance)>(ole32, "CoCreateInstance");
+  }
+
+  template <typename Pointer>
+  static Pointer Function(HMODULE module, const char* name) {
+    return reinterpret_cast<Pointer>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+  }
+
+  decltype(&CoCreateInstance) create_ = nullptr;
+};
+
 int RenditionFor(int dpi) {
   const int density = std::clamp((dpi + form::kStandardDpi - 1) / form::kStandardDpi, 1, 3);
   constexpr int kRenditions[] = {PETCALC_LOGO_1X, PETCALC_LOGO_2X, PETCALC_LOGO_3X};
@@ -90,8 +122,8 @@ UniqueBitmap LoadLogo(HINSTANCE instance, int dpi) {
   const ResourceBytes bytes = FindBytes(instance, RenditionFor(dpi));
   ComPtr<IWICImagingFactory> factory;
   if (bytes.data == nullptr ||
-      FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_IWICImagingFactory, reinterpret_cast<void**>(factory.put())))) {
+      FAILED(Com::OnThisThread().Create(CLSID_WICImagingFactory, IID_IWICImagingFactory,
+                                        reinterpret_cast<void**>(factory.put())))) {
     return {};
   }
   const form::TwipRect box = form::kForm1Controls[form::ControlIndex("Image1")].rect;

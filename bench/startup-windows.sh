@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# petcalc.exe under wine: the size of the stripped executable, and the time from exec until its
+# window is mapped, run alternately with the floor program (bench/floor_win32.cpp) N times each
+# (default 20) under one Xvfb, with one wineserver kept running so that neither pays for
+# starting wine itself. Usage: bench/startup-windows.sh [runs] [windows-build] [linux-build]
+# Prints Markdown tables.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=${1:-20}
+windows=$(realpath "${2:-build-windows}")
+linux=$(realpath "${3:-build}")
+
+stripped=$(mktemp)
+trap 'rm -f "$stripped"' EXIT
+x86_64-w64-mingw32-strip -o "$stripped" "$windows/win32/petcalc.exe"
+size=$(stat -c %s "$stripped")
+echo "| Executable | bytes | goal ≤ 1 MiB (1,048,576) |"
+echo "|---|---|---|"
+echo "| petcalc.exe, stripped | $size | $([[ $size -le 1048576 ]] && echo met || echo '**not met**') |"
+echo
+
+tools/wine-run.sh --prepare "$windows" 2>/dev/null
+xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$runs" "$windows" "$linux" <<'INNER'
+set -euo pipefail
+runs=$1 windows=$2 linux=$3
+export WINEPREFIX=$windows/wineprefix
+/usr/lib/wine/wineserver64 -p >/dev/null 2>&1 </dev/null
+trap '/usr/lib/wine/wineserver64 -k' EXIT
+probe() { "$linux/bench/startup_probe" --any-window tools/wine-run.sh "$1"; }
+# One unmeasured run each: wine's own processes start, and both read from a warm cache.
+probe "$windows/win32/petcalc.exe" >/dev/null
+probe "$windows/bench/floor_win32.exe" >/dev/null
+for _ in $(seq "$runs"); do
+  echo "petcalc $(probe "$windows/win32/petcalc.exe")"
+  echo "floor $(probe "$windows/bench/floor_win32.exe")"
+done >"$windows/startup-runs.txt"
+
+median() { sort -n | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
+pick() { awk -v who="$1" '$1==who {print $2}' "$windows/startup-runs.txt" | median; }
+time_p=$(pick petcalc) time_f=$(pick floor)
+ratio=$(awk -v a="$time_p" -v b="$time_f" 'BEGIN {printf "%.3f", a/b}')
+met=$(awk -v r="$ratio" 'BEGIN {print (r <= 1.10 ? "met" : "**not met**")}')
+echo "| Start-up under wine ($runs runs, median) | petcalc.exe | floor | ratio | goal ≤ 1.10 |"
+echo "|---|---|---|---|---|"
+echo "| exec to window mapped | ${time_p} ms | ${time_f} ms | $ratio | $met |"
+INNER
