@@ -56,7 +56,8 @@ lint: deps
 	tools/install-deps.sh lint bench
 	cmake --preset default -DPETCALC_BUILD_BENCH=ON
 	cmake --build --preset default
-	tools/lint.sh build
+	cmake --preset windows
+	tools/lint.sh build build-windows
 
 # The README's two commands on a bare Debian 12 root (needs root; about five minutes).
 fresh-check:

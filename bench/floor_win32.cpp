@@ -38,17 +38,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   window_class.lpszClassName = L"PetCalcFloor";
   RegisterClassExW(&window_class);
   const std::wstring title(petcalc::form::kForm1Title.begin(), petcalc::form::kForm1Title.end());
-  HWND window = CreateWindowExW(0, L"PetCalcFloor", title.c_str(), WS_OVERLAPPEDWINDOW,
-                                CW_USEDEFAULT, CW_USEDEFAULT,
-                                TwipsToPixels(petcalc::form::kForm1ClientWidth),
-                                TwipsToPixels(petcalc::form::kForm1ClientHeight), nullptr, nullptr,
-                                instance, nullptr);
+  HWND window = CreateWindowExW(
+      0, L"PetCalcFloor", title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+      TwipsToPixels(petcalc::form::kForm1ClientWidth),
+      TwipsToPixels(petcalc::form::kForm1ClientHeight), nullptr, nullptr, instance, nullptr);
   for (const petcalc::form::ControlRow& row : petcalc::form::kForm1Controls) {
     const std::wstring caption(row.caption.begin(), row.caption.end());
-    CreateWindowExW(0, ClassOf(row.kind), caption.c_str(), WS_CHILD | WS_VISIBLE,
-                    TwipsToPixels(row.rect.left), TwipsToPixels(row.rect.top),
-                    TwipsToPixels(row.rect.width), TwipsToPixels(row.rect.height), window, nullptr,
-                    instance, nullptr);
+    const HWND control = CreateWindowExW(
+        0, ClassOf(row.kind), caption.c_str(), WS_CHILD | WS_VISIBLE, TwipsToPixels(row.rect.left),
+        TwipsToPixels(row.rect.top), TwipsToPixels(row.rect.width), TwipsToPixels(row.rect.height),
+        window, nullptr, instance, nullptr);
+    if (control == nullptr) return 1;
   }
   ShowWindow(window, show);
   UpdateWindow(window);

@@ -93,9 +93,10 @@ Form1Window::Form1Window(HINSTANCE instance) : instance_(instance) {
   const std::wstring title = ToWide(form::kForm1Title);
   // Sized for the primary screen's density; WM_CREATE corrects it if the window is on another.
   const SIZE frame = FrameSize(WS_OVERLAPPEDWINDOW, static_cast<int>(GetDpiForSystem()));
-  CreateWindowExW(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                  frame.cx, frame.cy, nullptr, nullptr, instance, this);
-  if (hwnd_ == nullptr) throw std::runtime_error("the window could not be created");
+  const HWND created =
+      CreateWindowExW(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                      CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, instance, this);
+  if (created == nullptr) throw std::runtime_error("the window could not be created");
 }
 
 Form1Window::~Form1Window() {
@@ -117,11 +118,12 @@ LRESULT CALLBACK Form1Window::Procedure(HWND hwnd, UINT message, WPARAM wparam, 
   }
   auto* window = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (window == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
-  // The click actions catch their own; this keeps anything else from unwinding into Windows.
+  // The click actions catch their own; this keeps anything else from unwinding into Windows. A
+  // window that cannot make its controls is not made at all.
   try {
     return window->Handle(message, wparam, lparam);
   } catch (...) {
-    return DefWindowProcW(hwnd, message, wparam, lparam);
+    return message == WM_CREATE ? -1 : DefWindowProcW(hwnd, message, wparam, lparam);
   }
 }
 
