@@ -10,8 +10,8 @@ constexpr DWORD kDialogStyle = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTIO
 }  // namespace
 
 DialogTemplate::DialogTemplate(std::u16string_view title, std::u16string_view font_face,
-                               WORD point_size, BYTE charset, short width, short height) {
-  words_ = {kVersion, kExtendedSignature};
+                               WORD point_size, BYTE charset, short width, short height)
+    : words_{kVersion, kExtendedSignature} {
   Push(DWORD{0});  // help id
   Push(DWORD{0});  // extended style
   Push(kDialogStyle);

@@ -34,9 +34,9 @@ HWND ModalDialog() {
 
 }  // namespace
 
-DialogAnswerer::DialogAnswerer() {
+// The timer ticks only inside a message loop, by when the answerer is active.
+DialogAnswerer::DialogAnswerer() : timer_(SetTimer(nullptr, 0, kTickMilliseconds, Tick)) {
   active_answerer = this;
-  timer_ = SetTimer(nullptr, 0, kTickMilliseconds, Tick);
 }
 
 DialogAnswerer::~DialogAnswerer() {
