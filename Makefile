@@ -37,8 +37,7 @@ package: build
 
 screenshot: build windows
 	tools/install-deps.sh screenshot
-	tools/screenshot.sh build/qt/petcalc build
-	tools/screenshot-windows.sh build-windows/win32/petcalc.exe build-windows
+	tools/screenshot.sh build/qt/petcalc build build-windows/win32/petcalc.exe build-windows
 
 resources:
 	tools/install-deps.sh art

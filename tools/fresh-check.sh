@@ -79,27 +79,13 @@ clone() {
 
 readme_test() { in_root 'cd /work/main && make test'; }
 
-# make run, under a virtual display, until the window appears. xwininfo and xprop (x11-utils) are
-# the check's own eyes, installed after make test so they cannot help it.
+# make run, under a virtual display, until tools/find-window.sh sees the window.
 readme_run() {
-  in_root 'DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends x11-utils >/dev/null'
-  cat >"$root/tmp/see-window.sh" <<'CHECK'
-cd /work/main
-make run >/tmp/run.log 2>&1 &
-for _ in $(seq 600); do
-  for id in $(xwininfo -root -children | awk '/^ +0x/ {print $1}'); do
-    if xprop -id "$id" _NET_WM_NAME 2>/dev/null | grep -qF "\"$1\""; then
-      echo "fresh-check: the window \"$1\" appeared"
-      exit 0
-    fi
-  done
-  sleep 0.2
-done
-cat /tmp/run.log
-echo "fresh-check: no window titled $1 within two minutes"
-exit 1
-CHECK
-  in_root "xvfb-run -a -s '-screen 0 1280x800x24' bash /tmp/see-window.sh '$title'"
+  in_root "cd /work/main && xvfb-run -a -s '-screen 0 1280x800x24' bash -c '
+    make run >/tmp/run.log 2>&1 &
+    tools/find-window.sh \"$title\" 120 >/dev/null || { cat /tmp/run.log; exit 1; }
+    echo \"fresh-check: the window \\\"$title\\\" appeared\"
+  '"
 }
 
 timed "bootstrap" bootstrap

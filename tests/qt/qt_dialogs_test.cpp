@@ -36,6 +36,18 @@ QPushButton* ButtonCaptioned(QWidget* dialog, const QString& caption) {
   return nullptr;
 }
 
+// A message box of that title, text and icon with one button, 确定, which it then presses.
+void ExpectMessageAndPressOk(QWidget* modal, const QString& title, const QString& text,
+                             QMessageBox::Icon icon) {
+  auto* box = qobject_cast<QMessageBox*>(modal);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->windowTitle(), title);
+  EXPECT_EQ(box->text(), text);
+  EXPECT_EQ(box->icon(), icon);
+  EXPECT_EQ(ButtonTexts(box), QStringList{u"确定"_qs});
+  QTest::mouseClick(ButtonCaptioned(box, u"确定"_qs), Qt::LeftButton);
+}
+
 // The window with the real Qt dialogs, answered by a ModalAnswerer.
 class RealDialogsTest : public ::testing::Test {
  protected:
@@ -98,13 +110,7 @@ TEST_F(RealDialogsTest, TheRefusalIsAPlainMessageWithOneButton) {
   TypeStats(kElevenStats + QStringList{u"30"_qs});
   Box(7)->setText(u"1"_qs);
   answerer_.Expect([](QWidget* modal) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->windowTitle(), u"Tenvo友情提示"_qs);
-    EXPECT_EQ(box->text(), u"对不起无法计算"_qs);
-    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-    EXPECT_EQ(ButtonTexts(box), QStringList{u"确定"_qs});
-    QTest::mouseClick(ButtonCaptioned(box, u"确定"_qs), Qt::LeftButton);
+    ExpectMessageAndPressOk(modal, u"Tenvo友情提示"_qs, u"对不起无法计算"_qs, QMessageBox::NoIcon);
   });
   Click("Command1");
   EXPECT_EQ(Box(25)->text(), u"0"_qs);
@@ -113,13 +119,8 @@ TEST_F(RealDialogsTest, TheRefusalIsAPlainMessageWithOneButton) {
 TEST_F(RealDialogsTest, AnErrorShowsItsNumberAndDescriptionAndTheWindowStays) {
   TypeStats(kElevenStats + QStringList{u"1e10"_qs});
   answerer_.Expect([](QWidget* modal) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->windowTitle(), u"Tenvo宠物成长计算器0.5"_qs);
-    EXPECT_EQ(box->text(), u"运行时错误 '6':\n\n溢出"_qs);
-    EXPECT_EQ(box->icon(), QMessageBox::Critical);
-    EXPECT_EQ(ButtonTexts(box), QStringList{u"确定"_qs});
-    box->accept();
+    ExpectMessageAndPressOk(modal, u"Tenvo宠物成长计算器0.5"_qs, u"运行时错误 '6':\n\n溢出"_qs,
+                            QMessageBox::Critical);
   });
   Click("Command1");
   EXPECT_TRUE(form_.isVisible());
