@@ -28,8 +28,7 @@ RECT ScaledRect(form::TwipRect twips, int dpi) {
           top + form::TwipsToPixels(twips.height, dpi)};
 }
 
-// Every control clips its siblings, so where boxes overlap the picture the one higher in the
-// z-order is drawn over the other.
+// The window class and styles a row's control is made with.
 struct ControlClass {
   const wchar_t* name;
   DWORD style;
@@ -37,6 +36,8 @@ struct ControlClass {
 };
 
 ControlClass ClassOf(const ControlRow& row) {
+  // Every control clips its siblings, so where boxes overlap the picture the one higher in the
+  // z-order is drawn over the other.
   constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   switch (row.kind) {
     case ControlKind::kLabel:
@@ -285,10 +286,13 @@ void Form1Window::OnDpiChanged(int dpi, const RECT& suggested) {
   LayOut();
 }
 
+// The focus leaves with the window and comes back to the same control, as in a dialog.
 void Form1Window::OnActivate(UINT state) {
   if (state == WA_INACTIVE) {
     HWND focus = GetFocus();
     if (focus != nullptr && IsChild(hwnd_, focus)) focus_ = focus;
+  } else if (!IsIconic(hwnd_)) {
+    OnSetFocus();
   }
 }
 
