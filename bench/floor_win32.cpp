@@ -7,6 +7,7 @@
 #include <string>
 
 #include "form/control_table.h"
+#include "win32/wide_text.h"
 
 namespace {
 
@@ -37,13 +38,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   window_class.lpszClassName = L"PetCalcFloor";
   RegisterClassExW(&window_class);
-  const std::wstring title(petcalc::form::kForm1Title.begin(), petcalc::form::kForm1Title.end());
+  const std::wstring title = petcalc::win32::ToWide(petcalc::form::kForm1Title);
   HWND window = CreateWindowExW(
       0, L"PetCalcFloor", title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
       TwipsToPixels(petcalc::form::kForm1ClientWidth),
       TwipsToPixels(petcalc::form::kForm1ClientHeight), nullptr, nullptr, instance, nullptr);
   for (const petcalc::form::ControlRow& row : petcalc::form::kForm1Controls) {
-    const std::wstring caption(row.caption.begin(), row.caption.end());
+    const std::wstring caption = petcalc::win32::ToWide(row.caption);
     const HWND control = CreateWindowExW(
         0, ClassOf(row.kind), caption.c_str(), WS_CHILD | WS_VISIBLE, TwipsToPixels(row.rect.left),
         TwipsToPixels(row.rect.top), TwipsToPixels(row.rect.width), TwipsToPixels(row.rect.height),

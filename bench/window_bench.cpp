@@ -8,6 +8,7 @@
 #include "qt/application.h"
 #include "qt/form1.h"
 #include "qt/qt_text.h"
+#include "tests/support/qt_typical_stats.h"
 #include "tests/support/scripted_runtime.h"
 
 namespace petcalc {
@@ -38,9 +39,9 @@ class MegabyteWindow {
   MegabyteWindow() : script_(form_.runtime()) {
     form_.runClicksOn(script_);
     form_.show();
-    for (std::size_t i = 0; i < testing::kTypicalStats.size(); ++i) {
-      Box(QStringLiteral("Text%1").arg(i + 1))->setText(qt::ToQString(testing::kTypicalStats[i]));
-    }
+    const QStringList stats = testing::TypicalStats();
+    for (int i = 0; i < stats.size(); ++i)
+      Box(QStringLiteral("Text%1").arg(i + 1))->setText(stats[i]);
   }
 
   void Paste() {

@@ -1,7 +1,6 @@
 #include "calc/error_text.h"
 
 #include "core/calc_error.h"
-#include "core/text.h"
 #include "core/whole_number.h"
 
 namespace petcalc {

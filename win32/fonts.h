@@ -16,7 +16,6 @@ class FormFonts {
   explicit FormFonts(int dpi);
 
   HFONT For(form::FontRole role) const;
-  HFONT interface_font() const { return interface_.get(); }
 
  private:
   UniqueFont interface_;

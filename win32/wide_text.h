@@ -13,9 +13,6 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t));
 inline std::wstring ToWide(std::u16string_view text) { return {text.begin(), text.end()}; }
 inline std::u16string FromWide(std::wstring_view text) { return {text.begin(), text.end()}; }
 
-// Control names and file names are ASCII.
-inline std::wstring AsciiToWide(std::string_view text) { return {text.begin(), text.end()}; }
-
 // Windows' controls break lines at CR LF.
 inline std::u16string WithWindowsLineBreaks(std::u16string_view text) {
   std::u16string result;

@@ -20,6 +20,7 @@
 #include "qt/logo_view.h"
 #include "qt/pixels.h"
 #include "qt/qt_text.h"
+#include "tests/support/qt_typical_stats.h"
 #include "tests/support/scripted_runtime.h"
 
 namespace petcalc::qt {
@@ -28,7 +29,6 @@ namespace {
 using form::ControlKind;
 using form::ControlRow;
 using petcalc::testing::kOverflowEntry;
-using petcalc::testing::kTypicalStats;
 using petcalc::testing::ScriptedRuntime;
 using ::testing::ElementsAre;
 
@@ -63,11 +63,7 @@ class Form1Test : public ::testing::Test {
   ScriptedRuntime script_;
 };
 
-const QStringList kOverviewStats = [] {
-  QStringList stats;
-  for (std::u16string_view stat : kTypicalStats) stats << ToQString(stat);
-  return stats;
-}();
+const QStringList kOverviewStats = petcalc::testing::TypicalStats();
 
 TEST_F(Form1Test, IsTheTitledResizableWindowOfTheGivenClientSize) {
   EXPECT_EQ(form_->windowTitle(), u"Tenvo宠物成长计算器0.5"_qs);

@@ -13,12 +13,12 @@
 
 #include "qt/form1.h"
 #include "qt/qt_text.h"
+#include "tests/support/qt_typical_stats.h"
 #include "tests/support/scripted_runtime.h"
 
 namespace petcalc::qt {
 namespace {
 
-using petcalc::testing::kTypicalStats;
 using petcalc::testing::ScriptedRuntime;
 using ::testing::ElementsAre;
 
@@ -28,8 +28,9 @@ class HostileTextTest : public ::testing::Test {
     form_.runClicksOn(script_);
     form_.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&form_));
-    for (std::size_t i = 0; i < kTypicalStats.size(); ++i)
-      Box(QStringLiteral("Text%1").arg(i + 1))->setText(ToQString(kTypicalStats[i]));
+    const QStringList stats = petcalc::testing::TypicalStats();
+    for (int i = 0; i < stats.size(); ++i)
+      Box(QStringLiteral("Text%1").arg(i + 1))->setText(stats[i]);
   }
 
   QLineEdit* Box(const QString& name) { return form_.findChild<QLineEdit*>(name); }

@@ -13,12 +13,11 @@
 #include "qt/form1.h"
 #include "qt/qt_text.h"
 #include "tests/support/modal_answerer.h"
-#include "tests/support/scripted_runtime.h"
+#include "tests/support/qt_typical_stats.h"
 
 namespace petcalc::qt {
 namespace {
 
-using petcalc::testing::kTypicalStats;
 using petcalc::testing::ModalAnswerer;
 
 QStringList ButtonTexts(QWidget* dialog) {
@@ -71,11 +70,7 @@ class RealDialogsTest : public ::testing::Test {
 };
 
 // The typical stats without the current Inspiration, which the first click asks for.
-const QStringList kElevenStats = [] {
-  QStringList stats;
-  for (std::size_t i = 0; i < 11; ++i) stats << ToQString(kTypicalStats[i]);
-  return stats;
-}();
+const QStringList kElevenStats = petcalc::testing::TypicalStats().mid(0, 11);
 
 TEST_F(RealDialogsTest, ThePromptAsksInChineseWithAnEmptyField) {
   TypeStats(kElevenStats);

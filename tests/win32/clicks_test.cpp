@@ -9,9 +9,6 @@
 namespace petcalc::win32::testing {
 namespace {
 
-constexpr std::wstring_view kElevenStats[] = {L"1",  L"50", L"20", L"30", L"10", L"10",
-                                              L"11", L"75", L"50", L"60", L"30"};
-
 std::wstring Title(HWND dialog) {
   wchar_t title[64] = {};
   GetWindowTextW(dialog, title, 64);
@@ -20,10 +17,6 @@ std::wstring Title(HWND dialog) {
 
 class ClicksTest : public Form1Test {
  protected:
-  void TypeElevenStats() {
-    for (int n = 1; n <= 11; ++n) Type("Text" + std::to_string(n), kElevenStats[n - 1]);
-  }
-
   std::wstring Row(std::initializer_list<const char*> names) {
     std::wstring row;
     for (const char* name : names) row += Text(name) + L" ";
@@ -32,7 +25,7 @@ class ClicksTest : public Form1Test {
 };
 
 TEST_F(ClicksTest, TheTypicalRequestFromPromptToPrediction) {
-  TypeElevenStats();
+  TypeTypicalStats(11);
   answerer_.Expect([](HWND prompt) {
     EXPECT_EQ(Title(prompt), L"Tenvo友情提示");
     EXPECT_EQ(ChildTexts(prompt, L"Static"), L"请在输入当前灵感");
@@ -54,7 +47,7 @@ TEST_F(ClicksTest, TheTypicalRequestFromPromptToPrediction) {
 }
 
 TEST_F(ClicksTest, ACancelledPromptCountsAsZero) {
-  TypeElevenStats();
+  TypeTypicalStats(11);
   answerer_.Expect([](HWND prompt) {
     SetWindowTextW(FindWindowExW(prompt, nullptr, L"Edit", nullptr), L"99");
     PressButton(prompt, L"取消");
@@ -65,7 +58,7 @@ TEST_F(ClicksTest, ACancelledPromptCountsAsZero) {
 }
 
 TEST_F(ClicksTest, TheRefusalIsAPlainMessageWithOneButton) {
-  TypeElevenStats();
+  TypeTypicalStats(11);
   Type("Text12", L"30");
   Type("Text7", L"1");
   answerer_.Expect([](HWND message) {
@@ -79,7 +72,7 @@ TEST_F(ClicksTest, TheRefusalIsAPlainMessageWithOneButton) {
 }
 
 TEST_F(ClicksTest, AnOverflowShowsTheErrorAndTheWindowRunsOn) {
-  TypeElevenStats();
+  TypeTypicalStats(11);
   Type("Text12", L"1e10");
   answerer_.Expect([](HWND error) {
     EXPECT_EQ(Title(error), L"Tenvo宠物成长计算器0.5");

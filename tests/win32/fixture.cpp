@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "tests/support/scripted_runtime.h"
 #include "tests/support/utf8.h"
 #include "win32/wide_text.h"
 
@@ -83,14 +84,16 @@ Form1Test::~Form1Test() {
   }
 }
 
-std::wstring Form1Test::Text(std::string_view name) const {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(Control(name))), L'\0');
-  GetWindowTextW(Control(name), text.data(), static_cast<int>(text.size()) + 1);
-  return text;
-}
+std::wstring Form1Test::Text(std::string_view name) const { return WindowText(Control(name)); }
 
 void Form1Test::Type(std::string_view name, std::wstring_view text) {
   SendMessageW(Control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::wstring(text).c_str()));
+}
+
+void Form1Test::TypeTypicalStats(int count) {
+  for (int n = 1; n <= count; ++n) {
+    Type("Text" + std::to_string(n), ToWide(petcalc::testing::kTypicalStats[n - 1]));
+  }
 }
 
 void Form1Test::Click(std::string_view name) {

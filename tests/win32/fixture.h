@@ -47,6 +47,8 @@ class Form1Test : public ::testing::Test {
   HWND Control(std::string_view name) const { return window_->control(name); }
   std::wstring Text(std::string_view name) const;
   void Type(std::string_view name, std::wstring_view text);
+  // Types the first `count` of the typical stats into Text1 onwards.
+  void TypeTypicalStats(int count);
   void Click(std::string_view name);
   // Posts a key press (and release) to a control, with Ctrl or Shift held as asked, and runs
   // the window's messages as its own loop would.

@@ -199,9 +199,7 @@ TEST_F(Form1Test, ReadOnlyBoxesRefuseTyping) {
 }
 
 TEST_F(Form1Test, EnterInABoxStartsNothingButPressesAFocusedButton) {
-  const std::wstring_view stats[] = {L"1",  L"50", L"20", L"30", L"10", L"10",
-                                     L"11", L"75", L"50", L"60", L"30", L"30"};
-  for (int n = 1; n <= 12; ++n) Type("Text" + std::to_string(n), stats[n - 1]);
+  TypeTypicalStats(12);
   SetFocus(Control("Text1"));
   Press(Control("Text1"), VK_RETURN);
   EXPECT_EQ(Text("Text26"), L"");
