@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -118,11 +119,14 @@ double RadixValue(std::uint64_t value) {
 }
 
 // A value of more than 64 bits, from its digits (hexadecimal digit characters): its plain value
-// rounded to the nearest double.
+// rounded to the nearest double. The digits are never all zero: ReadRadix comes here only once
+// the value read has more than 60 bits.
 double LongRadixValue(const std::string& digits, int radix) {
   const std::string hex = radix == 16 ? digits : OctalToHex(digits);
   std::string_view significant = hex;
-  significant.remove_prefix(significant.find_first_not_of('0'));
+  const std::size_t first_significant = significant.find_first_not_of('0');
+  assert(first_significant != std::string_view::npos);
+  significant.remove_prefix(first_significant);
   double value = 0;
   const auto result = std::from_chars(significant.data(), significant.data() + significant.size(),
                                       value, std::chars_format::hex);
@@ -179,7 +183,9 @@ class DecimalNumber {
 
   // The nearest double: by one exact multiplication or division when the significant digits
   // fit below 2^53 and the power of ten is at most 10^22 (both then exact doubles), otherwise
-  // by from_chars on the digits as 0.digits × 10^magnitude.
+  // by from_chars on the digits as 0.digits × 10^magnitude. The one operation rounds to the
+  // nearest double only in the default round-to-nearest mode, which nothing in the program
+  // changes; it is not checked here, at a cost on every box read.
   double Value() const {
     if (mantissa_ == 0) return 0;
     if (!truncated_ && mantissa_ <= kExactMantissa && exponent_ >= -kMaxExactPower &&
