@@ -12,7 +12,7 @@ using petcalc::testing::ScriptedRuntime;
 // Twelve filled boxes and a target: each click gathers, computes and writes, with no prompt.
 void FillBoxes(ScriptedRuntime& form) {
   petcalc::testing::TypeStats(form, {1, 120, 30, 25, 20, 20}, {11, 143, 47, 39, 35, 25});
-  form.Type("Text41", u"30");
+  form.Type(form::Text41, u"30");
 }
 
 template <void (*Click)(FormsRuntime&, StatSheet&)>

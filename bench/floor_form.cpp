@@ -31,7 +31,7 @@ std::unique_ptr<QWidget> BuildFloorWindow() {
         control = new QPushButton(qt::ToQString(row.caption), window.get());
         break;
     }
-    control->setGeometry(qt::ToPixels(row.rect));
+    control->setGeometry(qt::ToQRect(form::ToPixels(row.rect)));
   }
   return window;
 }

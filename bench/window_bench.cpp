@@ -1,14 +1,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
 
 #include "bench/floor_form.h"
 #include "qt/application.h"
 #include "qt/form1.h"
-#include "qt/qt_text.h"
-#include "tests/support/qt_typical_stats.h"
+#include "tests/qt/qt_form.h"
 #include "tests/support/scripted_runtime.h"
 
 namespace petcalc {
@@ -34,34 +32,28 @@ BENCHMARK(BM_Window_Form1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Window_Floor)->Unit(benchmark::kMicrosecond);
 
 // A megabyte in a stat box and in the target box: putting it there, and then both buttons.
-class MegabyteWindow {
+class MegabyteWindow : public testing::QtForm {
  public:
-  MegabyteWindow() : script_(form_.runtime()) {
-    form_.runClicksOn(script_);
-    form_.show();
-    const QStringList stats = testing::TypicalStats();
-    for (int i = 0; i < stats.size(); ++i)
-      Box(QStringLiteral("Text%1").arg(i + 1))->setText(stats[i]);
+  MegabyteWindow() : script_(window().runtime()) {
+    window().runClicksOn(script_);
+    window().show();
+    PutStats(testing::kTypicalStats);
   }
 
   void Paste() {
-    Box(QStringLiteral("Text2"))->setText(QStringLiteral("50") + QString(1 << 20, u' '));
-    Box(QStringLiteral("Text41"))->setText(QStringLiteral("21") + QString(1 << 20, u'x'));
+    Put(form::Text2, QStringLiteral("50") + QString(1 << 20, u' '));
+    Put(form::Text41, QStringLiteral("21") + QString(1 << 20, u'x'));
   }
   void ClickBoth() {
-    form_.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    form_.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    static_cast<QPushButton*>(Control(form::Command1))->click();
+    static_cast<QPushButton*>(Control(form::Command2))->click();
   }
   bool Correct() {
-    return Box(QStringLiteral("Text14"))->text() == QStringLiteral("2.5") &&
-           Box(QStringLiteral("Text42"))->text() == QStringLiteral("100") &&
-           script_.Dialogs().empty();
+    return Text(form::Text14) == QStringLiteral("2.5") &&
+           Text(form::Text42) == QStringLiteral("100") && script_.Dialogs().empty();
   }
 
  private:
-  QLineEdit* Box(const QString& name) { return form_.findChild<QLineEdit*>(name); }
-
-  qt::Form1 form_;
   testing::ScriptedRuntime script_;
 };
 

@@ -46,4 +46,9 @@ void Command2Click(FormsRuntime& form, StatSheet& sheet) noexcept {
   RunClick(form, sheet, PredictStats);
 }
 
+void Click(form::Control clicked, FormsRuntime& form, StatSheet& sheet) noexcept {
+  if (clicked == form::Command1) Command1Click(form, sheet);
+  if (clicked == form::Command2) Command2Click(form, sheet);
+}
+
 }  // namespace petcalc

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form/controls.h"
+
 namespace petcalc {
 
 class FormsRuntime;
@@ -14,5 +16,9 @@ struct StatSheet;
 void Command1Click(FormsRuntime& form, StatSheet& sheet) noexcept;
 // "预 测": GatherStatSheet, then PredictStats.
 void Command2Click(FormsRuntime& form, StatSheet& sheet) noexcept;
+
+// Which button runs which click, for every front end: a click on form::Command1 runs
+// Command1Click, on form::Command2 Command2Click; on any other control, nothing.
+void Click(form::Control clicked, FormsRuntime& form, StatSheet& sheet) noexcept;
 
 }  // namespace petcalc

@@ -7,14 +7,15 @@
 #include "core/stat_sheet.h"
 #include "core/text.h"
 #include "core/whole_number.h"
+#include "form/controls.h"
 #include "runtime/forms_runtime.h"
 
 namespace petcalc {
 namespace {
 
 bool RefusesGrowth(FormsRuntime& form, const StatSheet& sheet) {
-  const std::u16string level_before = form.GetText("Text1");
-  const std::u16string level_now = form.GetText("Text7");
+  const std::u16string level_before = form.GetText(form::Text1);
+  const std::u16string level_now = form.GetText(form::Text7);
   // All three conditions are evaluated, so the subtraction can overflow even when a box is empty.
   const bool now_empty = IsEmptyText(level_now);
   const bool before_empty = IsEmptyText(level_before);
@@ -36,11 +37,11 @@ void ComputeGrowthValues(FormsRuntime& form, StatSheet& sheet) {
 void WriteGrowthSums(FormsRuntime& form, StatSheet& sheet) {
   sheet.threeStatGrowth =
       CurrencyAdd(CurrencyAdd(sheet.growthAttack, sheet.growthDefence), sheet.growthAgility);
-  form.SetText("Text25", CurrencyToText(sheet.threeStatGrowth));
+  form.SetText(form::Text25, CurrencyToText(sheet.threeStatGrowth));
   sheet.totalGrowth = CurrencyAdd(
       CurrencyAdd(CurrencyAdd(sheet.growthAttack, sheet.growthDefence), sheet.growthAgility),
       sheet.growthInspiration);
-  form.SetText("Text26", CurrencyToText(sheet.totalGrowth));
+  form.SetText(form::Text26, CurrencyToText(sheet.totalGrowth));
 }
 
 }  // namespace

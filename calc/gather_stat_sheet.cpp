@@ -10,31 +10,32 @@
 #include "core/text.h"
 #include "core/val.h"
 #include "core/whole_number.h"
+#include "form/controls.h"
 #include "runtime/forms_runtime.h"
 
 namespace petcalc {
 namespace {
 
 struct InputField {
-  std::string_view box;
+  form::TextBox box;
   std::int32_t StatSheet::*field;
   std::u16string StatSheet::*answer;
   std::u16string_view prompt;
 };
 
 constexpr std::array<InputField, 12> kInputFields{{
-    {"Text1", &StatSheet::a1, &StatSheet::a, u"请在输入初始等级"},
-    {"Text2", &StatSheet::a2, &StatSheet::b, u"请在输入初始体力"},
-    {"Text3", &StatSheet::a3, &StatSheet::c, u"请在输入初始攻击"},
-    {"Text4", &StatSheet::a4, &StatSheet::d, u"请在输入初始防御"},
-    {"Text5", &StatSheet::a5, &StatSheet::e, u"请在输入初始敏捷"},
-    {"Text6", &StatSheet::a6, &StatSheet::f, u"请在输入初始灵感"},
-    {"Text7", &StatSheet::b1, &StatSheet::g, u"请在输入当前等级"},
-    {"Text8", &StatSheet::b2, &StatSheet::h, u"请在输入当前体力"},
-    {"Text9", &StatSheet::b3, &StatSheet::i, u"请在输入当前攻击"},
-    {"Text10", &StatSheet::b4, &StatSheet::j, u"请在输入当前防御"},
-    {"Text11", &StatSheet::b5, &StatSheet::k, u"请在输入当前敏捷"},
-    {"Text12", &StatSheet::b6, &StatSheet::l, u"请在输入当前灵感"},
+    {form::Text1, &StatSheet::a1, &StatSheet::a, u"请在输入初始等级"},
+    {form::Text2, &StatSheet::a2, &StatSheet::b, u"请在输入初始体力"},
+    {form::Text3, &StatSheet::a3, &StatSheet::c, u"请在输入初始攻击"},
+    {form::Text4, &StatSheet::a4, &StatSheet::d, u"请在输入初始防御"},
+    {form::Text5, &StatSheet::a5, &StatSheet::e, u"请在输入初始敏捷"},
+    {form::Text6, &StatSheet::a6, &StatSheet::f, u"请在输入初始灵感"},
+    {form::Text7, &StatSheet::b1, &StatSheet::g, u"请在输入当前等级"},
+    {form::Text8, &StatSheet::b2, &StatSheet::h, u"请在输入当前体力"},
+    {form::Text9, &StatSheet::b3, &StatSheet::i, u"请在输入当前攻击"},
+    {form::Text10, &StatSheet::b4, &StatSheet::j, u"请在输入当前防御"},
+    {form::Text11, &StatSheet::b5, &StatSheet::k, u"请在输入当前敏捷"},
+    {form::Text12, &StatSheet::b6, &StatSheet::l, u"请在输入当前灵感"},
 }};
 
 void GatherField(FormsRuntime& form, StatSheet& sheet, const InputField& input) {

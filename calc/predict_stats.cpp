@@ -9,6 +9,7 @@
 #include "core/text.h"
 #include "core/val.h"
 #include "core/whole_number.h"
+#include "form/controls.h"
 #include "runtime/forms_runtime.h"
 
 namespace petcalc {
@@ -24,7 +25,7 @@ std::int32_t Predict(std::int32_t initial, std::int32_t current, std::int32_t ta
 }  // namespace
 
 void PredictStats(FormsRuntime& form, StatSheet& sheet) {
-  const std::u16string target_text = form.GetText("Text41");
+  const std::u16string target_text = form.GetText(form::Text41);
   if (IsEmptyText(target_text)) {
     form.MsgBox(u"开什么玩笑 仔细检查预测等级", kDialogTitle);
     return;

@@ -2,9 +2,9 @@
 
 #include <array>
 #include <cstdint>
-#include <string_view>
 
 #include "core/stat_sheet.h"
+#include "form/controls.h"
 
 namespace petcalc {
 
@@ -14,22 +14,22 @@ struct StatColumn {
   std::int32_t StatSheet::*initial;
   std::int32_t StatSheet::*current;
   Currency StatSheet::*growth;
-  std::string_view growth_box;
+  form::TextBox growth_box;
   std::int32_t StatSheet::*prediction;
-  std::string_view prediction_box;
+  form::TextBox prediction_box;
 };
 
 inline constexpr std::array<StatColumn, 5> kStatColumns{{
-    {&StatSheet::a2, &StatSheet::b2, &StatSheet::growthStamina, "Text14", &StatSheet::predStamina,
-     "Text42"},
-    {&StatSheet::a3, &StatSheet::b3, &StatSheet::growthAttack, "Text15", &StatSheet::predAttack,
-     "Text43"},
-    {&StatSheet::a4, &StatSheet::b4, &StatSheet::growthDefence, "Text16", &StatSheet::predDefence,
-     "Text44"},
-    {&StatSheet::a5, &StatSheet::b5, &StatSheet::growthAgility, "Text17", &StatSheet::predAgility,
-     "Text45"},
-    {&StatSheet::a6, &StatSheet::b6, &StatSheet::growthInspiration, "Text18",
-     &StatSheet::predInspiration, "Text46"},
+    {&StatSheet::a2, &StatSheet::b2, &StatSheet::growthStamina, form::Text14, &StatSheet::predStamina,
+     form::Text42},
+    {&StatSheet::a3, &StatSheet::b3, &StatSheet::growthAttack, form::Text15, &StatSheet::predAttack,
+     form::Text43},
+    {&StatSheet::a4, &StatSheet::b4, &StatSheet::growthDefence, form::Text16, &StatSheet::predDefence,
+     form::Text44},
+    {&StatSheet::a5, &StatSheet::b5, &StatSheet::growthAgility, form::Text17, &StatSheet::predAgility,
+     form::Text45},
+    {&StatSheet::a6, &StatSheet::b6, &StatSheet::growthInspiration, form::Text18,
+     &StatSheet::predInspiration, form::Text46},
 }};
 
 }  // namespace petcalc

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 #include <string_view>
-#include <vector>
 
 #include "form/twips.h"
 
@@ -98,12 +97,48 @@ inline constexpr auto kForm1Controls = [] {
 }();
 // clang-format on
 
-// The position of a control in kForm1Controls. A name the window does not have throws
-// std::out_of_range.
-std::size_t ControlIndex(std::string_view name);
+inline constexpr std::size_t kControlCount = kForm1Controls.size();
 
-// The text boxes and buttons in the order Tab visits them: ascending tab index, labels and the
-// picture skipped. Indices into kForm1Controls.
-std::vector<std::size_t> TabOrder();
+namespace table {
+
+constexpr bool NamesAreUnique() {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    for (std::size_t j = i + 1; j < kControlCount; ++j) {
+      if (kForm1Controls[i].name == kForm1Controls[j].name) return false;
+    }
+  }
+  return true;
+}
+
+constexpr bool TabIndicesAreUnique() {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    for (std::size_t j = i + 1; j < kControlCount; ++j) {
+      if (kForm1Controls[i].tab_index != kNoTabStop &&
+          kForm1Controls[i].tab_index == kForm1Controls[j].tab_index) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+constexpr bool IsWholePixels(int twips) { return twips % kTwipsPerPixel == 0; }
+
+constexpr bool EveryRectangleIsWholePixels() {
+  for (const ControlRow& row : kForm1Controls) {
+    const TwipRect r = row.rect;
+    if (!IsWholePixels(r.left) || !IsWholePixels(r.top) || !IsWholePixels(r.width) ||
+        !IsWholePixels(r.height)) {
+      return false;
+    }
+  }
+  return IsWholePixels(kForm1ClientWidth) && IsWholePixels(kForm1ClientHeight);
+}
+
+}  // namespace table
+
+static_assert(table::NamesAreUnique(), "two controls share a name");
+static_assert(table::TabIndicesAreUnique(), "two controls share a tab index");
+static_assert(table::EveryRectangleIsWholePixels(), "a measure is not a whole pixel at 96 dpi");
 
 }  // namespace petcalc::form

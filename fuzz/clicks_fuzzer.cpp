@@ -22,9 +22,9 @@ using namespace petcalc;
 using petcalc::testing::ScriptedRuntime;
 using petcalc::testing::ToUtf8;
 
-const std::array<std::string, 13> kInputBoxes = {"Text1",  "Text2",  "Text3", "Text4", "Text5",
-                                                 "Text6",  "Text7",  "Text8", "Text9", "Text10",
-                                                 "Text11", "Text12", "Text41"};
+constexpr std::array<form::TextBox, 13> kInputBoxes = {
+    form::Text1, form::Text2, form::Text3,  form::Text4,  form::Text5,  form::Text6,  form::Text7,
+    form::Text8, form::Text9, form::Text10, form::Text11, form::Text12, form::Text41};
 
 // Characters weighted towards numbers, with the corners that matter: signs, radix prefixes,
 // exponent letters, separators, full-width and invisible characters, NUL and a lone surrogate.
@@ -61,7 +61,7 @@ int Count(const std::vector<std::string>& log, std::string_view prefix) {
 
 void CheckCommonInvariants(const ScriptedRuntime& form, const Snapshot& before) {
   const std::vector<std::string>& log = form.Log();
-  FUZZ_CHECK(Count(log, "set Text13 ") == 0 && form.Box("Text13").empty());
+  FUZZ_CHECK(Count(log, "set Text13 ") == 0 && form.Box(form::Text13).empty());
   FUZZ_CHECK(Count(log, "set Text41 ") == 0);
   for (std::size_t i = 0; i < kInputBoxes.size(); ++i) {
     if (!before.inputs[i].empty()) FUZZ_CHECK(form.Box(kInputBoxes[i]) == before.inputs[i]);
@@ -86,11 +86,11 @@ void CheckGrowthClick(const ScriptedRuntime& form, const StatSheet& sheet) {
       sheet.growthAttack.units() + sheet.growthDefence.units() + sheet.growthAgility.units();
   FUZZ_CHECK(sheet.threeStatGrowth.units() == three);
   FUZZ_CHECK(sheet.totalGrowth.units() == three + sheet.growthInspiration.units());
-  FUZZ_CHECK(form.Box("Text25") == CurrencyToText(sheet.threeStatGrowth));
-  FUZZ_CHECK(form.Box("Text26") == CurrencyToText(sheet.totalGrowth));
+  FUZZ_CHECK(form.Box(form::Text25) == CurrencyToText(sheet.threeStatGrowth));
+  FUZZ_CHECK(form.Box(form::Text26) == CurrencyToText(sheet.totalGrowth));
   if (Count(form.Log(), "MsgBox ") == 0) {
-    FUZZ_CHECK(form.Box("Text14") == CurrencyToText(sheet.growthStamina));
-    FUZZ_CHECK(form.Box("Text18") == CurrencyToText(sheet.growthInspiration));
+    FUZZ_CHECK(form.Box(form::Text14) == CurrencyToText(sheet.growthStamina));
+    FUZZ_CHECK(form.Box(form::Text18) == CurrencyToText(sheet.growthInspiration));
   }
 }
 
@@ -102,8 +102,8 @@ void CheckPredictionClick(const ScriptedRuntime& form, const StatSheet& sheet) {
   }
   FUZZ_CHECK(writes == 0 || writes == 5);
   if (writes == 5) {
-    FUZZ_CHECK(form.Box("Text42") == Int32ToText(sheet.predStamina));
-    FUZZ_CHECK(form.Box("Text46") == Int32ToText(sheet.predInspiration));
+    FUZZ_CHECK(form.Box(form::Text42) == Int32ToText(sheet.predStamina));
+    FUZZ_CHECK(form.Box(form::Text46) == Int32ToText(sheet.predInspiration));
   }
 }
 

@@ -4,9 +4,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <limits>
-#include <vector>
 
 #include "calc/click_actions.h"
+#include "form/layout.h"
+#include "form/tab_order.h"
 #include "qt/command_button.h"
 #include "qt/fonts.h"
 #include "qt/logo_view.h"
@@ -17,14 +18,17 @@
 namespace petcalc::qt {
 namespace {
 
+using form::Control;
 using form::ControlKind;
 using form::ControlRow;
+
+QRect PlaceOf(const ControlRow& row) { return ToQRect(form::ToPixels(row.rect)); }
 
 QWidget* CreateLabel(const ControlRow& row, QWidget* parent) {
   auto* label = new QLabel(ToQString(row.caption), parent);
   label->setAlignment(Qt::AlignCenter);
   label->setAutoFillBackground(true);
-  label->setGeometry(ToPixels(row.rect));
+  label->setGeometry(PlaceOf(row));
   // One measurement of the caption: adjustSize would polish and lay the label out as well.
   if (row.auto_size) label->resize(label->fontMetrics().size(Qt::TextSingleLine, label->text()));
   return label;
@@ -36,22 +40,20 @@ QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
   box->setMaxLength(std::numeric_limits<int>::max());
   box->setReadOnly(row.read_only);
   box->setAccessibleName(ToQString(row.accessible_name));
-  box->setGeometry(ToPixels(row.rect));
+  box->setGeometry(PlaceOf(row));
   return box;
 }
 
 QWidget* CreateButton(const ControlRow& row, QWidget* parent) {
   auto* button = new CommandButton(parent);
   button->setText(ToQString(row.caption));
-  button->setGeometry(ToPixels(row.rect));
+  button->setGeometry(PlaceOf(row));
   return button;
 }
 
 QWidget* CreatePicture(const ControlRow& row, QWidget* parent) {
   auto* picture = new LogoView(parent);
-  picture->setGeometry(ToPixels(row.rect));
-  // The boxes of the prediction row overlap its top two rows and are drawn over it.
-  picture->lower();
+  picture->setGeometry(PlaceOf(row));
   return picture;
 }
 
@@ -60,15 +62,15 @@ QWidget* CreatePicture(const ControlRow& row, QWidget* parent) {
 Form1::Form1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(ToQString(form::kForm1Title));
-  resize(form::TwipsToPixels(form::kForm1ClientWidth),
-         form::TwipsToPixels(form::kForm1ClientHeight));
+  resize(form::ClientSize().width, form::ClientSize().height);
 
   createControls();
+  control(form::kStackedBelowAll)->lower();
   setTabOrderFromTable();
-  runtime_ = std::make_unique<QtRuntime>(*this);
+  runtime_ = std::make_unique<QtRuntime>(*this, controls_);
   clicks_runtime_ = runtime_.get();
   createConnections();
-  control("Command1")->setFocus();
+  control(form::kFirstFocus)->setFocus();
 }
 
 Form1::~Form1() = default;
@@ -76,9 +78,9 @@ Form1::~Form1() = default;
 FormsRuntime& Form1::runtime() { return *runtime_; }
 
 void Form1::createControls() {
-  for (std::size_t i = 0; i < form::kForm1Controls.size(); ++i) {
-    controls_[i] = createControl(form::kForm1Controls[i]);
-    controls_[i]->setObjectName(ToQString(form::kForm1Controls[i].name));
+  for (const Control control : Control::All()) {
+    controls_[control] = createControl(control.description());
+    controls_[control]->setObjectName(ToQString(control.name()));
   }
 }
 
@@ -103,20 +105,20 @@ QWidget* Form1::createControl(const ControlRow& row) {
   return control;
 }
 
-QWidget* Form1::control(std::string_view name) const { return controls_[form::ControlIndex(name)]; }
-
 void Form1::setTabOrderFromTable() {
-  const std::vector<std::size_t> stops = form::TabOrder();
-  for (std::size_t i = 1; i < stops.size(); ++i) {
-    setTabOrder(controls_[stops[i - 1]], controls_[stops[i]]);
+  constexpr auto kStops = form::TabOrder();
+  for (std::size_t i = 1; i < kStops.size(); ++i) {
+    setTabOrder(controls_[kStops[i - 1]], controls_[kStops[i]]);
   }
 }
 
 void Form1::createConnections() {
-  connect(qobject_cast<QPushButton*>(control("Command1")), &QPushButton::clicked, this,
-          [this] { Command1Click(*clicks_runtime_, sheet_); });
-  connect(qobject_cast<QPushButton*>(control("Command2")), &QPushButton::clicked, this,
-          [this] { Command2Click(*clicks_runtime_, sheet_); });
+  for (const Control control : Control::All()) {
+    if (auto* button = qobject_cast<QPushButton*>(controls_[control])) {
+      connect(button, &QPushButton::clicked, this,
+              [this, control] { Click(control, *clicks_runtime_, sheet_); });
+    }
+  }
 }
 
 }  // namespace petcalc::qt

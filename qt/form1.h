@@ -1,12 +1,10 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <memory>
-#include <string_view>
 
 #include "core/stat_sheet.h"
-#include "form/control_table.h"
+#include "form/controls.h"
 
 namespace petcalc {
 class FormsRuntime;
@@ -36,15 +34,16 @@ class Form1 : public QWidget {
   // over the window's own boxes.
   void runClicksOn(FormsRuntime& runtime) { clicks_runtime_ = &runtime; }
 
+  // The widget drawn for a control: a QLabel, QLineEdit, CommandButton or LogoView by its kind.
+  QWidget* control(form::Control control) const { return controls_[control]; }
+
  private:
   void createControls();
   QWidget* createControl(const form::ControlRow& row);
-  // A name the table does not have throws std::out_of_range.
-  QWidget* control(std::string_view name) const;
   void setTabOrderFromTable();
   void createConnections();
 
-  std::array<QWidget*, form::kForm1Controls.size()> controls_{};  // in the table's order
+  form::PerControl<QWidget*> controls_;
   std::unique_ptr<QtRuntime> runtime_;
   FormsRuntime* clicks_runtime_ = nullptr;
   StatSheet sheet_;

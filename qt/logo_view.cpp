@@ -1,24 +1,21 @@
 #include "qt/logo_view.h"
 
 #include <QPainter>
-#include <algorithm>
-#include <array>
 #include <cmath>
+
+#include "form/logo.h"
+#include "qt/qt_text.h"
 
 namespace petcalc::qt {
 namespace {
 
-// The logo drawn for densities 1, 2 and 3; the first is the program's JPEG.
-const std::array<QString, 3> kRenditions = {
-    QStringLiteral(":/logo.jpg"), QStringLiteral(":/logo@2x.png"), QStringLiteral(":/logo@3x.png")};
-
 QPixmap RenderLogo(qreal ratio) {
-  const int density = std::clamp(static_cast<int>(std::ceil(ratio)), 1, 3);
-  QPixmap logo(kRenditions[density - 1]);
+  const int density = form::LogoDensity(static_cast<int>(std::ceil(ratio * form::kStandardDpi)));
+  const std::string_view rendition = form::kLogoRenditions[static_cast<std::size_t>(density - 1)];
+  QPixmap logo(QStringLiteral(":/") + ToQString(rendition));
   if (ratio != density) {
-    // In-between densities shrink the next larger rendition rather than blow up a smaller one.
-    logo = logo.scaled((QSizeF(LogoView::kLogoSize) * ratio).toSize(), Qt::IgnoreAspectRatio,
-                       Qt::SmoothTransformation);
+    const QSizeF size(form::kLogoSize.width, form::kLogoSize.height);
+    logo = logo.scaled((size * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   }
   logo.setDevicePixelRatio(ratio);
   return logo;

@@ -5,14 +5,12 @@
 
 namespace petcalc::qt {
 
-// The window's picture: the logo at its own 113 × 57 pixels, never stretched to its box. On a
-// high-density screen it draws the rendition made for that density, so it stays sharp.
+// The window's picture: the logo at its own size (form::kLogoSize), never stretched to its box.
+// On a high-density screen it draws the rendition made for that density, so it stays sharp.
 class LogoView : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr QSize kLogoSize{113, 57};
-
   explicit LogoView(QWidget* parent = nullptr);
 
   // The logo as it is drawn at the given device pixel ratio: 113 × 57 device-independent

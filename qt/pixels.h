@@ -6,11 +6,8 @@
 
 namespace petcalc::qt {
 
-// A twips rectangle in device-independent pixels, which Qt's high-DPI scaling then maps to
-// physical pixels.
-constexpr QRect ToPixels(form::TwipRect r) {
-  return {form::TwipsToPixels(r.left), form::TwipsToPixels(r.top), form::TwipsToPixels(r.width),
-          form::TwipsToPixels(r.height)};
-}
+// A rectangle of the form in device-independent pixels, which Qt's high-DPI scaling then maps
+// to physical pixels.
+constexpr QRect ToQRect(form::PixelRect r) { return {r.left, r.top, r.width, r.height}; }
 
 }  // namespace petcalc::qt

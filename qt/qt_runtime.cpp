@@ -2,35 +2,21 @@
 
 #include <QLineEdit>
 #include <QWidget>
-#include <stdexcept>
-#include <string>
 
 #include "qt/qt_dialogs.h"
 #include "qt/qt_text.h"
 
 namespace petcalc::qt {
 
-QtRuntime::QtRuntime(QWidget& window) : window_(window) {
-  for (QLineEdit* box : window.findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
-    boxes_.insert(box->objectName(), box);
-  }
-}
+// Every text box of the form is drawn as a QLineEdit.
+QLineEdit& QtRuntime::Box(form::TextBox box) const { return *static_cast<QLineEdit*>(controls_[box]); }
 
-QLineEdit& QtRuntime::Box(std::string_view control) const {
-  QLineEdit* box = boxes_.value(ToQString(control));
-  if (box == nullptr) throw std::out_of_range("no text box named " + std::string(control));
-  return *box;
-}
+std::u16string QtRuntime::GetText(form::TextBox box) { return Box(box).text().toStdU16String(); }
 
-std::u16string QtRuntime::GetText(std::string_view control) {
-  return Box(control).text().toStdU16String();
-}
-
-void QtRuntime::SetText(std::string_view control, std::u16string_view text) {
-  QLineEdit& box = Box(control);
-  box.setText(ToQString(text));
-  // Show the number's start, as a freshly written box does, rather than its end.
-  box.setCursorPosition(0);
+void QtRuntime::SetText(form::TextBox box, std::u16string_view text) {
+  QLineEdit& edit = Box(box);
+  edit.setText(ToQString(text));
+  edit.setCursorPosition(form::kCaretAfterWrite);
 }
 
 std::u16string QtRuntime::InputBox(std::u16string_view prompt, std::u16string_view title) {

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QHash>
-#include <QString>
-
+#include "form/controls.h"
 #include "runtime/forms_runtime.h"
 
 class QLineEdit;
@@ -10,25 +8,26 @@ class QWidget;
 
 namespace petcalc::qt {
 
-// The runtime over a real window: the text of its QLineEdit children by object name, and the
-// real dialogs over it. The error dialog carries the window's title.
+// The runtime over a real window: the text of its boxes, which are QLineEdits, and the real
+// dialogs over the window. The error dialog carries the window's title.
 class QtRuntime : public FormsRuntime {
  public:
-  explicit QtRuntime(QWidget& window);
+  // `controls` is the window's widget for each control; it must outlive the runtime.
+  QtRuntime(QWidget& window, const form::PerControl<QWidget*>& controls)
+      : window_(window), controls_(controls) {}
 
-  // A name that is not one of the window's boxes throws std::out_of_range.
-  std::u16string GetText(std::string_view control) override;
-  void SetText(std::string_view control, std::u16string_view text) override;
+  std::u16string GetText(form::TextBox box) override;
+  void SetText(form::TextBox box, std::u16string_view text) override;
 
   std::u16string InputBox(std::u16string_view prompt, std::u16string_view title) override;
   void MsgBox(std::u16string_view prompt, std::u16string_view title) override;
   void ReportError(std::u16string_view text) override;
 
  private:
-  QLineEdit& Box(std::string_view control) const;
+  QLineEdit& Box(form::TextBox box) const;
 
   QWidget& window_;
-  QHash<QString, QLineEdit*> boxes_;
+  const form::PerControl<QWidget*>& controls_;
 };
 
 }  // namespace petcalc::qt

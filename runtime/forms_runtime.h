@@ -3,19 +3,21 @@
 #include <string>
 #include <string_view>
 
+#include "form/controls.h"
+
 namespace petcalc {
 
-// What a click needs of the window it runs in: the text of its boxes, addressed by control name
-// ("Text1"), and its three modal dialogs. Texts are UTF-16. Each front end implements it over
-// its real window; the tests implement it with a script.
+// What a click needs of the window it runs in: the text of its boxes, addressed by the form's
+// typed text boxes (form::Text1), and its three modal dialogs. Texts are UTF-16. Each front end
+// implements it over its real window; the tests implement it with a script.
 class FormsRuntime {
  public:
   virtual ~FormsRuntime() = default;
 
   // The Text of a text box, possibly empty.
-  virtual std::u16string GetText(std::string_view control) = 0;
-  // Sets the Text of a text box; the box shows it at once.
-  virtual void SetText(std::string_view control, std::u16string_view text) = 0;
+  virtual std::u16string GetText(form::TextBox box) = 0;
+  // Sets the Text of a text box; the box shows it at once, its caret at kCaretAfterWrite.
+  virtual void SetText(form::TextBox box, std::u16string_view text) = 0;
 
   // A prompt with an empty edit field and OK and Cancel. Gives the typed text, or the empty
   // text on cancel or close.

@@ -2,9 +2,12 @@
 
 #include <windowsx.h>
 
+#include <optional>
 #include <stdexcept>
 
 #include "calc/click_actions.h"
+#include "form/layout.h"
+#include "form/tab_order.h"
 #include "win32/logo.h"
 #include "win32/wide_text.h"
 #include "win32/win32_runtime.h"
@@ -12,21 +15,16 @@
 namespace petcalc::win32 {
 namespace {
 
+using form::Control;
 using form::ControlKind;
 using form::ControlRow;
-using form::kForm1Controls;
 
 constexpr wchar_t kClassName[] = L"PetCalcForm1";
 constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL, which the dialog keys send
 
-int ControlId(std::size_t index) { return kFirstControlId + static_cast<int>(index); }
+int ControlId(Control control) { return kFirstControlId + static_cast<int>(control.row()); }
 
-RECT ScaledRect(form::TwipRect twips, int dpi) {
-  const int left = form::TwipsToPixels(twips.left, dpi);
-  const int top = form::TwipsToPixels(twips.top, dpi);
-  return {left, top, left + form::TwipsToPixels(twips.width, dpi),
-          top + form::TwipsToPixels(twips.height, dpi)};
-}
+RECT ToRect(form::PixelRect r) { return {r.left, r.top, r.right(), r.bottom()}; }
 
 // The window class and styles a row's control is made with.
 struct ControlClass {
@@ -80,8 +78,7 @@ SIZE CaptionSize(std::u16string_view caption, HFONT font) {
 
 // The window's outer size for a client area of the form's size at `dpi`.
 SIZE FrameSize(DWORD style, int dpi) {
-  RECT frame{0, 0, form::TwipsToPixels(form::kForm1ClientWidth, dpi),
-             form::TwipsToPixels(form::kForm1ClientHeight, dpi)};
+  RECT frame{0, 0, form::ClientSize(dpi).width, form::ClientSize(dpi).height};
   AdjustWindowRectExForDpi(&frame, style, FALSE, 0, static_cast<UINT>(dpi));
   return {frame.right - frame.left, frame.bottom - frame.top};
 }
@@ -102,10 +99,6 @@ Form1Window::Form1Window(HINSTANCE instance) : instance_(instance) {
 
 Form1Window::~Form1Window() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
-}
-
-HWND Form1Window::control(std::string_view name) const {
-  return controls_[form::ControlIndex(name)];
 }
 
 FormsRuntime& Form1Window::runtime() { return *runtime_; }
@@ -134,7 +127,7 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       OnCreate();
       return 0;
     case WM_COMMAND:
-      OnCommand(GET_WM_COMMAND_ID(wparam, lparam), GET_WM_COMMAND_CMD(wparam, lparam));
+      OnCommand(GET_WM_COMMAND_HWND(wparam, lparam), GET_WM_COMMAND_CMD(wparam, lparam));
       return 0;
     case WM_CTLCOLORSTATIC:
       return OnCtlColorStatic(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
@@ -164,39 +157,38 @@ void Form1Window::OnCreate() {
   dpi_ = static_cast<int>(GetDpiForWindow(hwnd_));
   fonts_ = std::make_unique<FormFonts>(dpi_);
   // Tab visits the boxes and buttons in the order they are created: theirs first, in tab order.
-  const std::vector<std::size_t> tab_order = form::TabOrder();
-  for (std::size_t index : tab_order) CreateControl(index);
-  for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
-    if (controls_[index] == nullptr) CreateControl(index);
+  for (const Control control : form::TabOrder()) CreateControl(control);
+  for (const Control control : Control::All()) {
+    if (controls_[control] == nullptr) CreateControl(control);
   }
-  // The boxes of the prediction row overlap the picture's top two rows and are drawn over it.
-  SetWindowPos(control("Image1"), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  runtime_ = std::make_unique<Win32Runtime>(*this);
-  focus_ = control("Command1");
+  SetWindowPos(controls_[form::kStackedBelowAll], HWND_BOTTOM, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE);
+  runtime_ = std::make_unique<Win32Runtime>(hwnd_, controls_);
+  focus_ = controls_[form::kFirstFocus];
   SizeClientArea();
 }
 
 // Each control is made where it belongs at dpi_, in its font.
-void Form1Window::CreateControl(std::size_t index) {
-  const ControlRow& row = kForm1Controls[index];
+void Form1Window::CreateControl(Control control) {
+  const ControlRow& row = control.description();
   const ControlClass kind = ClassOf(row);
   const std::wstring caption = ToWide(row.caption);
   const RECT place = PlaceOf(row);
-  HWND control = CreateWindowExW(
+  HWND made = CreateWindowExW(
       kind.extended_style, kind.name, caption.c_str(), kind.style, place.left, place.top,
       place.right - place.left, place.bottom - place.top, hwnd_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))), instance_, nullptr);
-  if (control == nullptr) throw std::runtime_error("a control could not be created");
-  SetWindowFont(control, fonts_->For(row.font), FALSE);
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control))), instance_, nullptr);
+  if (made == nullptr) throw std::runtime_error("a control could not be created");
+  SetWindowFont(made, fonts_->For(row.font), FALSE);
   // Lifts the edit control's default limit of 30,000 characters.
-  if (row.kind == ControlKind::kTextBox) Edit_LimitText(control, 0);
-  controls_[index] = control;
+  if (row.kind == ControlKind::kTextBox) Edit_LimitText(made, 0);
+  controls_[control] = made;
 }
 
 // A control's rectangle at dpi_: its twips scaled, or for an auto-sized label, its left and top
 // with the size of its caption in its font.
 RECT Form1Window::PlaceOf(const ControlRow& row) const {
-  RECT rect = ScaledRect(row.rect, dpi_);
+  RECT rect = ToRect(form::ToPixels(row.rect, dpi_));
   if (row.auto_size) {
     const SIZE caption = CaptionSize(row.caption, fonts_->For(row.font));
     rect.right = rect.left + caption.cx;
@@ -210,11 +202,11 @@ RECT Form1Window::PlaceOf(const ControlRow& row) const {
 void Form1Window::LayOut() {
   fonts_ = std::make_unique<FormFonts>(dpi_);
   logo_.reset();
-  for (std::size_t index = 0; index < kForm1Controls.size(); ++index) {
-    const ControlRow& row = kForm1Controls[index];
+  for (const Control control : Control::All()) {
+    const ControlRow& row = control.description();
     const RECT place = PlaceOf(row);
-    SetWindowFont(controls_[index], fonts_->For(row.font), FALSE);
-    SetWindowPos(controls_[index], nullptr, place.left, place.top, place.right - place.left,
+    SetWindowFont(controls_[control], fonts_->For(row.font), FALSE);
+    SetWindowPos(controls_[control], nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   SizeClientArea();
@@ -227,28 +219,33 @@ void Form1Window::SizeClientArea() {
   RECT client;
   GetWindowRect(hwnd_, &window);
   GetClientRect(hwnd_, &client);
-  const int width = form::TwipsToPixels(form::kForm1ClientWidth, dpi_);
-  const int height = form::TwipsToPixels(form::kForm1ClientHeight, dpi_);
+  const int width = form::ClientSize(dpi_).width;
+  const int height = form::ClientSize(dpi_).height;
   if (client.right == width && client.bottom == height) return;
   SetWindowPos(hwnd_, nullptr, 0, 0, width + (window.right - window.left) - client.right,
                height + (window.bottom - window.top) - client.bottom,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-const ControlRow& Form1Window::RowOf(HWND control) const {
-  return kForm1Controls[static_cast<std::size_t>(GetDlgCtrlID(control) - kFirstControlId)];
+std::optional<Control> Form1Window::ControlOf(HWND window) const {
+  const int id = GetDlgCtrlID(window);
+  if (GetParent(window) != hwnd_ || id < kFirstControlId ||
+      id >= kFirstControlId + static_cast<int>(form::kControlCount)) {
+    return std::nullopt;
+  }
+  return Control::AtRow(static_cast<std::size_t>(id - kFirstControlId));
 }
 
-bool Form1Window::IsKind(HWND control, ControlKind kind) const {
-  const int id = GetDlgCtrlID(control);
-  return GetParent(control) == hwnd_ && id >= kFirstControlId &&
-         id < ControlId(kForm1Controls.size()) && RowOf(control).kind == kind;
+bool Form1Window::IsKind(HWND window, ControlKind kind) const {
+  const std::optional<Control> control = ControlOf(window);
+  return control && control->description().kind == kind;
 }
 
-void Form1Window::OnCommand(int id, UINT code) {
+void Form1Window::OnCommand(HWND sender, UINT code) {
   if (code != BN_CLICKED) return;
-  if (id == ControlId(form::ControlIndex("Command1"))) Command1Click(*runtime_, sheet_);
-  if (id == ControlId(form::ControlIndex("Command2"))) Command2Click(*runtime_, sheet_);
+  if (const std::optional<Control> control = ControlOf(sender)) {
+    Click(*control, *runtime_, sheet_);
+  }
 }
 
 // Read-only boxes ask with WM_CTLCOLORSTATIC too; they keep the edit-field colours, as the
@@ -266,7 +263,7 @@ LRESULT Form1Window::OnCtlColorStatic(HDC dc, HWND control) {
 // The picture: the logo at its own size, from the top-left corner, never stretched. Decoded on
 // its first paint, so the window is on the screen without waiting for the image decoder.
 void Form1Window::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (item.hwndItem != control("Image1")) return;
+  if (item.hwndItem != controls_[form::Image1]) return;
   if (!logo_) logo_ = LoadLogo(instance_, dpi_);
   if (!logo_) return;
   HDC source = CreateCompatibleDC(item.hDC);
@@ -305,7 +302,7 @@ bool Form1Window::PreTranslateMessage(MSG& message) {
     const bool in_box = IsKind(message.hwnd, ControlKind::kTextBox);
     if (message.wParam == VK_RETURN) {
       if (IsKind(message.hwnd, ControlKind::kPushButton)) {
-        OnCommand(GetDlgCtrlID(message.hwnd), BN_CLICKED);
+        OnCommand(message.hwnd, BN_CLICKED);
         return true;
       }
       if (in_box) return true;

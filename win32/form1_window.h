@@ -2,12 +2,11 @@
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
-#include <string_view>
+#include <optional>
 
 #include "core/stat_sheet.h"
-#include "form/control_table.h"
+#include "form/controls.h"
 #include "win32/fonts.h"
 #include "win32/handles.h"
 
@@ -33,8 +32,8 @@ class Form1Window {
   Form1Window& operator=(const Form1Window&) = delete;
 
   HWND hwnd() const { return hwnd_; }
-  // The control of that name; a name the table does not have throws std::out_of_range.
-  HWND control(std::string_view name) const;
+  // The window drawn for a control.
+  HWND control(form::Control control) const { return controls_[control]; }
   int dpi() const { return dpi_; }
   // The logo as the picture draws it; nothing before the picture's first paint.
   HBITMAP logo() const { return logo_.get(); }
@@ -51,24 +50,25 @@ class Form1Window {
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   void OnCreate();
-  void OnCommand(int id, UINT code);
+  void OnCommand(HWND sender, UINT code);
   LRESULT OnCtlColorStatic(HDC dc, HWND control);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnDpiChanged(int dpi, const RECT& suggested);
   void OnActivate(UINT state);
   void OnSetFocus();
 
-  void CreateControl(std::size_t index);
+  void CreateControl(form::Control control);
   RECT PlaceOf(const form::ControlRow& row) const;
   void LayOut();
   void SizeClientArea();
-  const form::ControlRow& RowOf(HWND control) const;
-  bool IsKind(HWND control, form::ControlKind kind) const;
+  // The control a child window draws, if it is one of this window's.
+  std::optional<form::Control> ControlOf(HWND window) const;
+  bool IsKind(HWND window, form::ControlKind kind) const;
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
   int dpi_ = form::kStandardDpi;
-  std::array<HWND, form::kForm1Controls.size()> controls_{};  // in the table's order
+  form::PerControl<HWND> controls_;
   std::unique_ptr<FormFonts> fonts_;
   UniqueBitmap logo_;
   std::unique_ptr<Win32Runtime> runtime_;

@@ -2,9 +2,9 @@
 
 #include <wincodec.h>
 
-#include <algorithm>
+#include <iterator>
 
-#include "form/control_table.h"
+#include "form/logo.h"
 #include "resources/resource_ids.h"
 
 namespace petcalc::win32 {
@@ -55,10 +55,11 @@ class Com {
   decltype(&CoCreateInstance) create_ = nullptr;
 };
 
+// The resources of form::kLogoRenditions, in their order.
 int RenditionFor(int dpi) {
-  const int density = std::clamp((dpi + form::kStandardDpi - 1) / form::kStandardDpi, 1, 3);
   constexpr int kRenditions[] = {PETCALC_LOGO_1X, PETCALC_LOGO_2X, PETCALC_LOGO_3X};
-  return kRenditions[density - 1];
+  static_assert(std::size(kRenditions) == form::kLogoRenditions.size());
+  return kRenditions[form::LogoDensity(dpi) - 1];
 }
 
 // The decoded frame, shrunk to the given size if it is not already that size.
@@ -126,9 +127,9 @@ UniqueBitmap LoadLogo(HINSTANCE instance, int dpi) {
                                         reinterpret_cast<void**>(factory.put())))) {
     return {};
   }
-  const form::TwipRect box = form::kForm1Controls[form::ControlIndex("Image1")].rect;
-  const auto width = static_cast<UINT>(form::TwipsToPixels(box.width, dpi));
-  const auto height = static_cast<UINT>(form::TwipsToPixels(box.height, dpi));
+  const form::PixelRect box = form::PixelsOf(form::Image1, dpi);
+  const auto width = static_cast<UINT>(box.width);
+  const auto height = static_cast<UINT>(box.height);
   const ComPtr<IWICBitmapSource> source = DecodeSized(factory.get(), bytes, width, height);
   if (source.get() == nullptr) return {};
   return ToBitmap(factory.get(), source.get(), width, height);

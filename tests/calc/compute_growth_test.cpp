@@ -5,19 +5,19 @@
 
 #include "calc/click_actions.h"
 #include "core/stat_sheet.h"
+#include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
 #include "tests/support/utf8.h"
 
 namespace petcalc {
 namespace {
 
+using petcalc::testing::kGrowthBoxes;
 using petcalc::testing::kOverflowEntry;
 using petcalc::testing::ScriptedRuntime;
 using petcalc::testing::ToUtf8;
 using petcalc::testing::TypeStats;
 using ::testing::ElementsAre;
-
-constexpr const char* kGrowthBoxes[] = {"Text14", "Text15", "Text16", "Text17", "Text18"};
 
 TEST(ComputeGrowth, ShowsEachStatsGrowthPerLevelToFourPlaces) {
   const struct {
@@ -48,7 +48,9 @@ TEST(ComputeGrowth, ShowsEachStatsGrowthPerLevelToFourPlaces) {
     TypeStats(form, {c.initial_level, a, a, a, a, a}, {c.current_level, b, b, b, b, b});
     StatSheet sheet;
     Command1Click(form, sheet);
-    for (const char* box : kGrowthBoxes) EXPECT_EQ(ToUtf8(form.Box(box)), c.shown) << box;
+    for (const form::TextBox box : kGrowthBoxes) {
+      EXPECT_EQ(ToUtf8(form.Box(box)), c.shown) << box.name();
+    }
     EXPECT_EQ(CurrencyToDouble(sheet.levelGain), double(c.current_level - c.initial_level));
   }
 }
@@ -74,13 +76,13 @@ TEST(ComputeGrowth, RefusesEqualLevelsAndRewritesTheStoredSums) {
   StatSheet sheet;
   Command1Click(form, sheet);
 
-  form.Type("Text1", u"5");
-  form.Type("Text7", u"5.4");  // rounds to 5 as well
+  form.Type(form::Text1, u"5");
+  form.Type(form::Text7, u"5.4");  // rounds to 5 as well
   form.ClearLog();
   Command1Click(form, sheet);
   EXPECT_THAT(form.Visible(), ElementsAre("MsgBox 对不起无法计算 | Tenvo友情提示",
                                           "set Text25 = 5.8333", "set Text26 = 6.8333"));
-  EXPECT_EQ(form.Box("Text14"), u"16.5");
+  EXPECT_EQ(form.Box(form::Text14), u"16.5");
   EXPECT_EQ(sheet.levelGain.units(), 60'000);
 }
 
@@ -101,7 +103,7 @@ TEST(ComputeGrowth, EvaluatesTheRefusalTestEvenWhenALevelBoxIsEmpty) {
   // Gathering fills Text1, so only a direct call can see it empty; the level subtraction still
   // runs and, here, overflows before any message.
   ScriptedRuntime form;
-  form.Type("Text7", u"1");
+  form.Type(form::Text7, u"1");
   StatSheet sheet;
   sheet.a1 = -2147483647 - 1;
   sheet.b1 = 1;
@@ -137,12 +139,12 @@ TEST(ComputeGrowth, AnErrorMidWayKeepsTheEarlierStoresAndWrites) {
   EXPECT_EQ(sheet.threeStatGrowth.units(), 0);
 
   // The window stays usable: the corrected stat computes normally.
-  form.Type("Text3", u"20");
-  form.Type("Text9", u"50");
+  form.Type(form::Text3, u"20");
+  form.Type(form::Text9, u"50");
   form.ClearLog();
   Command1Click(form, sheet);
-  EXPECT_EQ(form.Box("Text15"), u"3");
-  EXPECT_EQ(form.Box("Text25"), u"3");
+  EXPECT_EQ(form.Box(form::Text15), u"3");
+  EXPECT_EQ(form.Box(form::Text25), u"3");
   EXPECT_EQ(form.Visible().size(), 7u);
 }
 

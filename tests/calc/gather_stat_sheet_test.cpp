@@ -7,18 +7,21 @@
 
 #include "core/calc_error.h"
 #include "core/stat_sheet.h"
+#include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
 #include "tests/support/utf8.h"
 
 namespace petcalc {
 namespace {
 
+using petcalc::testing::kStatBoxes;
 using petcalc::testing::kTypicalStats;
 using petcalc::testing::ScriptedRuntime;
 using petcalc::testing::ToUtf8;
 using ::testing::ElementsAre;
 
-std::string Box(int n) { return "Text" + std::to_string(n); }
+form::TextBox Box(int n) { return kStatBoxes[static_cast<std::size_t>(n - 1)]; }
+std::string Name(int n) { return std::string(Box(n).name()); }
 
 // Types a text into every stat box except the ones listed as empty.
 void FillStatBoxesExcept(ScriptedRuntime& form, std::initializer_list<int> empty) {
@@ -37,9 +40,9 @@ TEST(GatherStatSheet, PromptsForEveryEmptyBoxInOrderAndWritesEachBackAtOnce) {
                            "当前等级", "当前体力", "当前攻击", "当前防御", "当前敏捷", "当前灵感"};
   std::vector<std::string> expected;
   for (int n = 1; n <= 12; ++n) {
-    expected.push_back("get " + Box(n));
+    expected.push_back("get " + Name(n));
     expected.push_back(std::string("InputBox 请在输入") + prompts[n - 1] + " | Tenvo友情提示");
-    expected.push_back("set " + Box(n) + " = " + ToUtf8(kTypicalStats[n - 1]));
+    expected.push_back("set " + Name(n) + " = " + ToUtf8(kTypicalStats[n - 1]));
   }
   EXPECT_EQ(form.Log(), expected);
   EXPECT_EQ(sheet.a1, 1);
@@ -78,11 +81,11 @@ TEST(GatherStatSheet, ReadsTypedTextLenientlyAndLeavesItAsTyped) {
     SCOPED_TRACE(ToUtf8(c.typed));
     ScriptedRuntime form;
     FillStatBoxesExcept(form, {});
-    form.Type("Text4", c.typed);
+    form.Type(form::Text4, c.typed);
     StatSheet sheet;
     GatherStatSheet(form, sheet);
     EXPECT_EQ(sheet.a4, c.value);
-    EXPECT_EQ(form.Box("Text4"), c.typed);
+    EXPECT_EQ(form.Box(form::Text4), c.typed);
     EXPECT_THAT(form.Visible(), ElementsAre());
   }
 }
@@ -109,7 +112,7 @@ TEST(GatherStatSheet, WritesBackTheRoundedAnswer) {
     GatherStatSheet(form, sheet);
     EXPECT_EQ(sheet.b6, c.value);
     EXPECT_EQ(sheet.l, c.answer);
-    EXPECT_EQ(form.Box("Text12"), c.written);
+    EXPECT_EQ(form.Box(form::Text12), c.written);
   }
 }
 
@@ -125,14 +128,14 @@ TEST(GatherStatSheet, StopsAtAnOverflowKeepingWhatWasDone) {
   EXPECT_EQ(sheet.a2, 2);
   EXPECT_EQ(sheet.a3, 99);
   EXPECT_EQ(sheet.c, u"2147483648");
-  EXPECT_EQ(form.Box("Text2"), u"2");
-  EXPECT_EQ(form.Box("Text3"), u"");
+  EXPECT_EQ(form.Box(form::Text2), u"2");
+  EXPECT_EQ(form.Box(form::Text3), u"");
   EXPECT_EQ(form.Log().back(), "InputBox 请在输入初始攻击 | Tenvo友情提示");
 }
 
 TEST(GatherStatSheet, StopsAtATypedOverflowBeforeLaterBoxes) {
   ScriptedRuntime form;
-  form.Type("Text1", u"3000000000");
+  form.Type(form::Text1, u"3000000000");
   StatSheet sheet;
   EXPECT_THROW(GatherStatSheet(form, sheet), CalcError);
   EXPECT_THAT(form.Log(), ElementsAre("get Text1"));

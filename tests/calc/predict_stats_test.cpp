@@ -7,6 +7,7 @@
 
 #include "calc/click_actions.h"
 #include "core/stat_sheet.h"
+#include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
 #include "tests/support/utf8.h"
 
@@ -14,17 +15,17 @@ namespace petcalc {
 namespace {
 
 using petcalc::testing::kOverflowEntry;
+using petcalc::testing::kPredictionBoxes;
 using petcalc::testing::ScriptedRuntime;
 using petcalc::testing::ToUtf8;
 using petcalc::testing::TypeStats;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
-constexpr const char* kPredictionBoxes[] = {"Text42", "Text43", "Text44", "Text45", "Text46"};
-
 std::vector<std::string> Shown(const ScriptedRuntime& form) {
   std::vector<std::string> shown;
-  for (const char* box : kPredictionBoxes) shown.push_back(ToUtf8(form.Box(box)));
+  shown.reserve(kPredictionBoxes.size());
+  for (const form::TextBox box : kPredictionBoxes) shown.push_back(ToUtf8(form.Box(box)));
   return shown;
 }
 
@@ -48,18 +49,18 @@ TEST(PredictStats, ExtrapolatesFromTheInitialLevelRoundingTiesToEven) {
     SCOPED_TRACE(ToUtf8(c.target));
     ScriptedRuntime form;
     TypeStats(form, c.initial, c.current);
-    form.Type("Text41", c.target);
+    form.Type(form::Text41, c.target);
     StatSheet sheet;
     Command2Click(form, sheet);
     EXPECT_EQ(Shown(form), c.shown);
-    EXPECT_EQ(form.Box("Text41"), c.target);  // never written back
+    EXPECT_EQ(form.Box(form::Text41), c.target);  // never written back
   }
 }
 
 TEST(PredictStats, WritesAllFiveOnlyAfterComputingThem) {
   ScriptedRuntime form;
   TypeStats(form, {1, 120, 30, 25, 20, 20}, {11, 143, 47, 39, 35, 25});
-  form.Type("Text41", u"30");
+  form.Type(form::Text41, u"30");
   StatSheet sheet;
   Command2Click(form, sheet);
   EXPECT_THAT(form.Visible(), ElementsAre("set Text42 = 187", "set Text43 = 79", "set Text44 = 66",
@@ -97,8 +98,8 @@ TEST(PredictStats, RefusesAZeroSpanKeepingTheBoxes) {
     SCOPED_TRACE(ToUtf8(c.target));
     ScriptedRuntime form;
     TypeStats(form, {c.initial_level, 1, 1, 1, 1, 1}, {c.current_level, 2, 2, 2, 2, 2});
-    form.Type("Text41", c.target);
-    for (const char* box : kPredictionBoxes) form.Type(box, u"old");
+    form.Type(form::Text41, c.target);
+    for (const form::TextBox box : kPredictionBoxes) form.Type(box, u"old");
     StatSheet sheet;
     Command2Click(form, sheet);
     EXPECT_THAT(form.Visible(), ElementsAre("MsgBox 对不起无法预测 | Tenvo友情提示"));
@@ -110,7 +111,7 @@ TEST(PredictStats, RefusesAZeroSpanKeepingTheBoxes) {
 TEST(PredictStats, SpanOverflowIsRaisedEvenWhenTheOtherSpanIsZero) {
   ScriptedRuntime form;
   TypeStats(form, {-2, 0, 0, 0, 0, 0}, {-2, 0, 0, 0, 0, 0});
-  form.Type("Text41", u"2147483647");
+  form.Type(form::Text41, u"2147483647");
   StatSheet sheet;
   Command2Click(form, sheet);
   EXPECT_THAT(form.Visible(), ElementsAre(kOverflowEntry));
@@ -132,8 +133,8 @@ TEST(PredictStats, ErrorsLeaveAllBoxesButKeepEarlierResults) {
     SCOPED_TRACE(c.why);
     ScriptedRuntime form;
     TypeStats(form, c.initial, c.current);
-    form.Type("Text41", c.target);
-    for (const char* box : kPredictionBoxes) form.Type(box, u"old");
+    form.Type(form::Text41, c.target);
+    for (const form::TextBox box : kPredictionBoxes) form.Type(box, u"old");
     StatSheet sheet;
     sheet.predAttack = -7;
     Command2Click(form, sheet);
@@ -147,16 +148,16 @@ TEST(PredictStats, ErrorsLeaveAllBoxesButKeepEarlierResults) {
 TEST(PredictStats, TargetOverflowKeepsTheOldTargetLevel) {
   ScriptedRuntime form;
   TypeStats(form, {1, 50, 0, 0, 0, 0}, {11, 75, 0, 0, 0, 0});
-  form.Type("Text41", u"3e9");
+  form.Type(form::Text41, u"3e9");
   StatSheet sheet;
   sheet.targetLevel = 21;
   Command2Click(form, sheet);
   EXPECT_THAT(form.Visible(), ElementsAre(kOverflowEntry));
   EXPECT_EQ(sheet.targetLevel, 21);
 
-  form.Type("Text41", u"21");
+  form.Type(form::Text41, u"21");
   Command2Click(form, sheet);
-  EXPECT_EQ(form.Box("Text42"), u"100");
+  EXPECT_EQ(form.Box(form::Text42), u"100");
 }
 
 }  // namespace

@@ -11,31 +11,23 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "qt/form1.h"
 #include "qt/qt_text.h"
-#include "tests/support/qt_typical_stats.h"
-#include "tests/support/scripted_runtime.h"
+#include "tests/qt/qt_form_test.h"
 
-namespace petcalc::qt {
+namespace petcalc::testing {
 namespace {
 
-using petcalc::testing::ScriptedRuntime;
 using ::testing::ElementsAre;
 
-class HostileTextTest : public ::testing::Test {
+class HostileTextTest : public QtFormTest {
  protected:
-  HostileTextTest() : script_(form_.runtime()) {
-    form_.runClicksOn(script_);
-    form_.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form_));
-    const QStringList stats = petcalc::testing::TypicalStats();
-    for (int i = 0; i < stats.size(); ++i)
-      Box(QStringLiteral("Text%1").arg(i + 1))->setText(stats[i]);
+  HostileTextTest() : script_(ScriptDialogs()) {
+    window().show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window()));
+    PutStats(kTypicalStats);
   }
 
-  QLineEdit* Box(const QString& name) { return form_.findChild<QLineEdit*>(name); }
-
-  void Paste(const QString& box, const QString& text) {
+  void Paste(form::TextBox box, const QString& text) {
     QLineEdit* target = Box(box);
     target->clear();
     target->setFocus();
@@ -43,27 +35,22 @@ class HostileTextTest : public ::testing::Test {
     QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
   }
 
-  void Click(const char* button) {
-    QTest::mouseClick(form_.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-  }
-
-  Form1 form_;
-  ScriptedRuntime script_;
+  ScriptedRuntime& script_;
 };
 
 TEST_F(HostileTextTest, AMegabytePasteIsReadInFull) {
   const QString stamina = u"50"_qs + QString(1 << 20, u' ');
   const QString target = u"21"_qs + QString(1 << 20, u'x');
-  Paste(u"Text2"_qs, stamina);
-  Paste(u"Text41"_qs, target);
-  ASSERT_EQ(Box(u"Text2"_qs)->text().size(), stamina.size());
-  ASSERT_EQ(Box(u"Text41"_qs)->text().size(), target.size());
+  Paste(form::Text2, stamina);
+  Paste(form::Text41, target);
+  ASSERT_EQ(Text(form::Text2).size(), stamina.size());
+  ASSERT_EQ(Text(form::Text41).size(), target.size());
 
-  Click("Command1");
-  Click("Command2");
-  EXPECT_EQ(Box(u"Text14"_qs)->text(), u"2.5"_qs);
-  EXPECT_EQ(Box(u"Text42"_qs)->text(), u"100"_qs);
-  EXPECT_EQ(Box(u"Text2"_qs)->text(), stamina);
+  Click(form::Command1);
+  Click(form::Command2);
+  EXPECT_EQ(Text(form::Text14), u"2.5"_qs);
+  EXPECT_EQ(Text(form::Text42), u"100"_qs);
+  EXPECT_EQ(Text(form::Text2), stamina);
   EXPECT_THAT(script_.Dialogs(), ElementsAre());
 }
 
@@ -86,13 +73,13 @@ TEST_F(HostileTextTest, OddCharactersFollowTheDocumentedRule) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    Box(u"Text2"_qs)->setText(c.typed);
-    Click("Command1");
-    EXPECT_EQ(Box(u"Text14"_qs)->text(), c.stamina_growth);
-    EXPECT_EQ(Box(u"Text2"_qs)->text(), c.typed);
+    Put(form::Text2, c.typed);
+    Click(form::Command1);
+    EXPECT_EQ(Text(form::Text14), c.stamina_growth);
+    EXPECT_EQ(Text(form::Text2), c.typed);
   }
   EXPECT_THAT(script_.Dialogs(), ElementsAre());
 }
 
 }  // namespace
-}  // namespace petcalc::qt
+}  // namespace petcalc::testing

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "core/text.h"
+#include "tests/support/boxes.h"
 #include "tests/support/utf8.h"
 
 namespace petcalc::testing {
@@ -17,32 +18,16 @@ bool IsDialog(const std::string& entry) {
 
 }  // namespace
 
-ScriptedRuntime::ScriptedRuntime() {
-  for (int n = 1; n <= 18; ++n) boxes_["Text" + std::to_string(n)];
-  for (int n : {25, 26, 41, 42, 43, 44, 45, 46}) boxes_["Text" + std::to_string(n)];
-}
-
-std::u16string* ScriptedRuntime::OwnBox(std::string_view control) {
-  const auto it = boxes_.find(control);
-  if (it != boxes_.end()) return &it->second;
-  ADD_FAILURE() << "no box named " << control;
-  return nullptr;
-}
-
-void ScriptedRuntime::Type(std::string_view control, std::u16string_view text) {
+void ScriptedRuntime::Type(form::TextBox box, std::u16string_view text) {
   if (window_ != nullptr) {
-    window_->SetText(control, text);
-  } else if (std::u16string* box = OwnBox(control)) {
-    *box = text;
+    window_->SetText(box, text);
+  } else {
+    boxes_[box] = text;
   }
 }
 
-std::u16string ScriptedRuntime::Box(std::string_view control) const {
-  if (window_ != nullptr) return window_->GetText(control);
-  const auto it = boxes_.find(control);
-  if (it != boxes_.end()) return it->second;
-  ADD_FAILURE() << "no box named " << control;
-  return {};
+std::u16string ScriptedRuntime::Box(form::TextBox box) const {
+  return window_ != nullptr ? window_->GetText(box) : boxes_[box];
 }
 
 std::vector<std::string> ScriptedRuntime::Visible() const {
@@ -61,17 +46,17 @@ std::vector<std::string> ScriptedRuntime::Dialogs() const {
   return dialogs;
 }
 
-std::u16string ScriptedRuntime::GetText(std::string_view control) {
-  log_.push_back("get " + std::string(control));
-  return Box(control);
+std::u16string ScriptedRuntime::GetText(form::TextBox box) {
+  log_.push_back("get " + std::string(box.name()));
+  return Box(box);
 }
 
-void ScriptedRuntime::SetText(std::string_view control, std::u16string_view text) {
+void ScriptedRuntime::SetText(form::TextBox box, std::u16string_view text) {
   if (writes_until_failure_ > 0 && --writes_until_failure_ == 0) {
-    throw std::runtime_error("the window failed to write " + std::string(control));
+    throw std::runtime_error("the window failed to write " + std::string(box.name()));
   }
-  log_.push_back("set " + std::string(control) + " = " + ToUtf8(text));
-  Type(control, text);
+  log_.push_back("set " + std::string(box.name()) + " = " + ToUtf8(text));
+  Type(box, text);
 }
 
 std::u16string ScriptedRuntime::InputBox(std::u16string_view prompt, std::u16string_view title) {
@@ -95,13 +80,13 @@ void ScriptedRuntime::ReportError(std::u16string_view text) {
 
 void TypeStats(ScriptedRuntime& form, const std::vector<std::int64_t>& initial,
                const std::vector<std::int64_t>& current) {
-  const auto type_row = [&form](const std::vector<std::int64_t>& row, int first_box) {
+  const auto type_row = [&form](const std::vector<std::int64_t>& row, std::size_t first) {
     for (std::size_t i = 0; i < row.size(); ++i) {
-      form.Type("Text" + std::to_string(first_box + i), AsciiToText(std::to_string(row[i])));
+      form.Type(kStatBoxes[first + i], AsciiToText(std::to_string(row[i])));
     }
   };
-  type_row(initial, 1);
-  type_row(current, 7);
+  type_row(initial, 0);
+  type_row(current, 6);
 }
 
 }  // namespace petcalc::testing

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
 #include "tests/support/utf8.h"
 #include "win32/wide_text.h"
@@ -84,20 +85,27 @@ Form1Test::~Form1Test() {
   }
 }
 
-std::wstring Form1Test::Text(std::string_view name) const { return WindowText(Control(name)); }
+std::wstring Form1Test::Text(form::TextBox box) const { return WindowText(Control(box)); }
 
-void Form1Test::Type(std::string_view name, std::wstring_view text) {
-  SendMessageW(Control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::wstring(text).c_str()));
+void Form1Test::Type(form::TextBox box, std::u16string_view text) {
+  Put(box, u"");
+  HWND edit = Control(box);
+  SetFocus(edit);
+  for (const char16_t c : text) SendMessageW(edit, WM_CHAR, c, 1);
 }
 
-void Form1Test::TypeTypicalStats(int count) {
-  for (int n = 1; n <= count; ++n) {
-    Type("Text" + std::to_string(n), ToWide(petcalc::testing::kTypicalStats[n - 1]));
+void Form1Test::Put(form::TextBox box, std::u16string_view text) {
+  SendMessageW(Control(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+}
+
+void Form1Test::PutTypicalStats() {
+  for (std::size_t i = 0; i < petcalc::testing::kStatBoxes.size(); ++i) {
+    Put(petcalc::testing::kStatBoxes[i], petcalc::testing::kTypicalStats[i]);
   }
 }
 
-void Form1Test::Click(std::string_view name) {
-  SendMessageW(Control(name), BM_CLICK, 0, 0);
+void Form1Test::Click(form::Control control) {
+  SendMessageW(Control(control), BM_CLICK, 0, 0);
   Pump();
 }
 

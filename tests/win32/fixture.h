@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "form/controls.h"
 #include "win32/form1_window.h"
 
 namespace petcalc::win32::testing {
@@ -27,6 +28,7 @@ class DialogAnswerer {
   DialogAnswerer& operator=(const DialogAnswerer&) = delete;
 
   void Expect(Handler handler) { handlers_.push_back(std::move(handler)); }
+  bool AllAnswered() const { return handlers_.empty(); }
 
  private:
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
@@ -44,12 +46,15 @@ class Form1Test : public ::testing::Test {
   ~Form1Test() override;
 
   Form1Window& window() { return *window_; }
-  HWND Control(std::string_view name) const { return window_->control(name); }
-  std::wstring Text(std::string_view name) const;
-  void Type(std::string_view name, std::wstring_view text);
-  // Types the first `count` of the typical stats into Text1 onwards.
-  void TypeTypicalStats(int count);
-  void Click(std::string_view name);
+  HWND Control(form::Control control) const { return window_->control(control); }
+  std::wstring Text(form::TextBox box) const;
+  // Replaces a box's text character by character, as typing does.
+  void Type(form::TextBox box, std::u16string_view text);
+  // Replaces a box's text at once, as a paste does.
+  void Put(form::TextBox box, std::u16string_view text);
+  // Puts the typical stats into Text1..Text12.
+  void PutTypicalStats();
+  void Click(form::Control control);
   // Posts a key press (and release) to a control, with Ctrl or Shift held as asked, and runs
   // the window's messages as its own loop would.
   void Press(HWND control, WORD key, bool ctrl = false, bool shift = false);

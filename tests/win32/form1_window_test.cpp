@@ -6,7 +6,9 @@
 
 #include <string>
 
-#include "form/control_table.h"
+#include "form/layout.h"
+#include "form/tab_order.h"
+#include "tests/support/boxes.h"
 #include "tests/support/utf8.h"
 #include "tests/win32/fixture.h"
 #include "win32/wide_text.h"
@@ -38,10 +40,9 @@ std::string Describe(RECT r) {
          std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
 }
 
-std::string Expected(form::TwipRect twips, int dpi) {
-  return Describe({form::TwipsToPixels(twips.left, dpi), form::TwipsToPixels(twips.top, dpi),
-                   form::TwipsToPixels(twips.left, dpi) + form::TwipsToPixels(twips.width, dpi),
-                   form::TwipsToPixels(twips.top, dpi) + form::TwipsToPixels(twips.height, dpi)});
+std::string Expected(form::Control control, int dpi) {
+  const form::PixelRect r = form::PixelsOf(control, dpi);
+  return Describe({r.left, r.top, r.right(), r.bottom()});
 }
 
 LOGFONTW FontOf(HWND control) {
@@ -53,17 +54,18 @@ LOGFONTW FontOf(HWND control) {
 // Every control of the table against the live window: class, place, caption, flags and font.
 void ExpectEveryControlAsDescribed(Form1Window& window) {
   const int dpi = window.dpi();
-  for (const ControlRow& row : form::kForm1Controls) {
+  for (const form::Control each : form::Control::All()) {
+    const ControlRow& row = each.description();
     SCOPED_TRACE(row.name);
-    HWND control = window.control(row.name);
+    HWND control = window.control(each);
     ASSERT_NE(control, nullptr);
     const LONG style = GetWindowLongW(control, GWL_STYLE);
     const RECT rect = RectInParent(control);
     if (row.auto_size) {
-      EXPECT_EQ(rect.left, form::TwipsToPixels(row.rect.left, dpi));
-      EXPECT_EQ(rect.top, form::TwipsToPixels(row.rect.top, dpi));
+      EXPECT_EQ(rect.left, form::PixelsOf(each, dpi).left);
+      EXPECT_EQ(rect.top, form::PixelsOf(each, dpi).top);
     } else {
-      EXPECT_EQ(Describe(rect), Expected(row.rect, dpi));
+      EXPECT_EQ(Describe(rect), Expected(each, dpi));
     }
     EXPECT_EQ(FromWide(WindowText(control)), row.caption);
     const bool tab_stop = (style & WS_TABSTOP) != 0;
@@ -110,17 +112,13 @@ TEST_F(Form1Test, TheWindowAndItsBoxesAreWhereTheyShouldBe) {
   EXPECT_EQ(client.right, 409 * scale);
   EXPECT_EQ(client.bottom, 188 * scale);
   EXPECT_EQ(Utf8(WindowText(window().hwnd())), "Tenvo宠物成长计算器0.5");
-  EXPECT_EQ(Describe(RectInParent(Control("Text1"))),
-            Describe({64 * scale, 32 * scale, 121 * scale, 50 * scale}));
-  EXPECT_EQ(Describe(RectInParent(Control("Image1"))),
-            Describe({144 * scale, 120 * scale, 257 * scale, 177 * scale}));
   BITMAP logo{};
   GetObjectW(window().logo(), sizeof logo, &logo);
   EXPECT_EQ(logo.bmWidth, 113 * scale);
   EXPECT_EQ(logo.bmHeight, 57 * scale);
   // A Chinese caption in a face that keeps it on one line of the label's height.
-  EXPECT_EQ(FontOf(Control("Label7")).lfCharSet, GB2312_CHARSET);
-  EXPECT_LE(RectInParent(Control("Label7")).bottom - RectInParent(Control("Label7")).top,
+  EXPECT_EQ(FontOf(Control(form::Label7)).lfCharSet, GB2312_CHARSET);
+  EXPECT_LE(RectInParent(Control(form::Label7)).bottom - RectInParent(Control(form::Label7)).top,
             14 * scale);
 }
 
@@ -138,38 +136,35 @@ TEST_F(Form1Test, AMoveToAScreenOfAnotherDensityRescalesAndRefonts) {
 }
 
 TEST_F(Form1Test, TabFollowsTheTableFromTheFirstButton) {
-  EXPECT_EQ(GetFocus(), Control("Command1"));
+  EXPECT_EQ(GetFocus(), Control(form::Command1));
   std::string order;
-  HWND control = Control("Command1");
+  HWND control = Control(form::Command1);
   do {
-    for (const ControlRow& row : form::kForm1Controls) {
-      if (window().control(row.name) == control) order += std::string(row.name) + " ";
+    for (const form::Control each : form::Control::All()) {
+      if (window().control(each) == control) order += std::string(each.name()) + " ";
     }
     control = GetNextDlgTabItem(window().hwnd(), control, FALSE);
-  } while (control != Control("Command1") && control != nullptr);
-  EXPECT_EQ(order,
-            "Command1 Text1 Text2 Text3 Text4 Text5 Text6 Text7 Text8 Text9 Text10 Text11 "
-            "Text12 Text41 Command2 Text13 Text14 Text15 Text16 Text17 Text18 Text42 Text43 "
-            "Text44 Text45 Text46 Text25 Text26 ");
+  } while (control != Control(form::Command1) && control != nullptr);
+  EXPECT_EQ(order, std::string(petcalc::testing::kExpectedTabOrder) + " ");
 }
 
 TEST_F(Form1Test, TabAndShiftTabMoveTheFocus) {
-  SetFocus(Control("Text12"));
-  Press(Control("Text12"), VK_TAB);
-  EXPECT_EQ(GetFocus(), Control("Text41"));
+  SetFocus(Control(form::Text12));
+  Press(Control(form::Text12), VK_TAB);
+  EXPECT_EQ(GetFocus(), Control(form::Text41));
   Press(GetFocus(), VK_TAB);
-  EXPECT_EQ(GetFocus(), Control("Command2"));
+  EXPECT_EQ(GetFocus(), Control(form::Command2));
   Press(GetFocus(), VK_TAB);
-  EXPECT_EQ(GetFocus(), Control("Text13"));
+  EXPECT_EQ(GetFocus(), Control(form::Text13));
   Press(GetFocus(), VK_TAB, false, true);
-  EXPECT_EQ(GetFocus(), Control("Command2"));
+  EXPECT_EQ(GetFocus(), Control(form::Command2));
 }
 
 TEST_F(Form1Test, EveryBoxSelectsAllAndCopies) {
-  Type("Text14", L"2.5");
-  Type("Text3", L"20");
-  for (const char* name : {"Text14", "Text3"}) {
-    SCOPED_TRACE(name);
+  Put(form::Text14, u"2.5");
+  Put(form::Text3, u"20");
+  for (const form::TextBox name : {form::Text14, form::Text3}) {
+    SCOPED_TRACE(name.name());
     SetFocus(Control(name));
     Edit_SetSel(Control(name), 0, 0);
     Press(Control(name), 'A', true);
@@ -189,8 +184,8 @@ TEST_F(Form1Test, EveryBoxSelectsAllAndCopies) {
 }
 
 TEST_F(Form1Test, ReadOnlyBoxesRefuseTyping) {
-  for (const char* name : {"Text13", "Text14", "Text26"}) {
-    SCOPED_TRACE(name);
+  for (const form::TextBox name : {form::Text13, form::Text14, form::Text26}) {
+    SCOPED_TRACE(name.name());
     SetFocus(Control(name));
     PostMessageW(Control(name), WM_CHAR, L'9', 1);
     Press(Control(name), VK_BACK);
@@ -199,27 +194,27 @@ TEST_F(Form1Test, ReadOnlyBoxesRefuseTyping) {
 }
 
 TEST_F(Form1Test, EnterInABoxStartsNothingButPressesAFocusedButton) {
-  TypeTypicalStats(12);
-  SetFocus(Control("Text1"));
-  Press(Control("Text1"), VK_RETURN);
-  EXPECT_EQ(Text("Text26"), L"");
-  SetFocus(Control("Command1"));
-  Press(Control("Command1"), VK_RETURN);
-  EXPECT_EQ(Text("Text26"), L"10");
-  Type("Text26", L"");
-  Press(Control("Command1"), VK_SPACE);
-  EXPECT_EQ(Text("Text26"), L"10");
+  PutTypicalStats();
+  SetFocus(Control(form::Text1));
+  Press(Control(form::Text1), VK_RETURN);
+  EXPECT_EQ(Text(form::Text26), L"");
+  SetFocus(Control(form::Command1));
+  Press(Control(form::Command1), VK_RETURN);
+  EXPECT_EQ(Text(form::Text26), L"10");
+  Put(form::Text26, u"");
+  Press(Control(form::Command1), VK_SPACE);
+  EXPECT_EQ(Text(form::Text26), L"10");
 }
 
 TEST_F(Form1Test, FollowsTheSystemColours) {
   HDC dc = CreateCompatibleDC(nullptr);
-  const auto brush = [&](const char* name) {
+  const auto brush = [&](form::Control name) {
     return reinterpret_cast<HBRUSH>(SendMessageW(window().hwnd(), WM_CTLCOLORSTATIC,
                                                  reinterpret_cast<WPARAM>(dc),
                                                  reinterpret_cast<LPARAM>(Control(name))));
   };
-  EXPECT_EQ(brush("Text14"), GetSysColorBrush(COLOR_WINDOW));  // read-only boxes stay edit-white
-  EXPECT_EQ(brush("Label1"), GetSysColorBrush(COLOR_BTNFACE));
+  EXPECT_EQ(brush(form::Text14), GetSysColorBrush(COLOR_WINDOW));  // read-only boxes stay edit-white
+  EXPECT_EQ(brush(form::Label1), GetSysColorBrush(COLOR_BTNFACE));
   DeleteDC(dc);
   EXPECT_EQ(reinterpret_cast<HBRUSH>(GetClassLongPtrW(window().hwnd(), GCLP_HBRBACKGROUND)),
             GetSysColorBrush(COLOR_BTNFACE));
@@ -227,14 +222,14 @@ TEST_F(Form1Test, FollowsTheSystemColours) {
 
 TEST_F(Form1Test, ResizingMovesNothing) {
   std::string before;
-  for (const ControlRow& row : form::kForm1Controls)
-    before += Describe(RectInParent(Control(row.name)));
+  for (const form::Control each : form::Control::All())
+    before += Describe(RectInParent(Control(each)));
   SetWindowPos(window().hwnd(), nullptr, 0, 0, 1000, 700, SWP_NOMOVE | SWP_NOZORDER);
   ShowWindow(window().hwnd(), SW_MAXIMIZE);
   Pump();
   std::string after;
-  for (const ControlRow& row : form::kForm1Controls)
-    after += Describe(RectInParent(Control(row.name)));
+  for (const form::Control each : form::Control::All())
+    after += Describe(RectInParent(Control(each)));
   EXPECT_EQ(after, before);
 }
 

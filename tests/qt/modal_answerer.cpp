@@ -1,4 +1,4 @@
-#include "tests/support/modal_answerer.h"
+#include "tests/qt/modal_answerer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,55 @@
+#include "tests/qt/qt_form.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QTest>
+
+#include "qt/qt_text.h"
+#include "tests/support/boxes.h"
+
+namespace petcalc::testing {
+
+QtForm::QtForm() : window_(std::make_unique<qt::Form1>()) {}
+
+QtForm::~QtForm() = default;
+
+// Every text box of the form is drawn as a QLineEdit.
+QLineEdit* QtForm::Box(form::TextBox box) const { return static_cast<QLineEdit*>(Control(box)); }
+
+QString QtForm::Text(form::TextBox box) const { return Box(box)->text(); }
+
+void QtForm::Type(form::TextBox box, const QString& text) {
+  QLineEdit* edit = Box(box);
+  edit->setFocus();
+  edit->clear();
+  for (qsizetype i = 0; i < text.size();) {
+    if (text[i].unicode() < 0x80) {
+      QTest::keyClick(edit, text[i++].toLatin1());
+      continue;
+    }
+    // What the keyboard has no key for, an input method commits.
+    qsizetype end = i;
+    while (end < text.size() && text[end].unicode() >= 0x80) ++end;
+    QInputMethodEvent commit;
+    commit.setCommitString(text.mid(i, end - i));
+    QApplication::sendEvent(edit, &commit);
+    i = end;
+  }
+}
+
+void QtForm::Put(form::TextBox box, const QString& text) { Box(box)->setText(text); }
+
+void QtForm::PutStats(const std::array<std::u16string_view, 12>& stats, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) Put(kStatBoxes[i], qt::ToQString(stats[i]));
+}
+
+void QtForm::Click(form::Control control) { QTest::mouseClick(Control(control), Qt::LeftButton); }
+
+bool QtForm::ShowAndActivate() {
+  window_->show();
+  window_->activateWindow();
+  return QTest::qWaitForWindowActive(window_.get());
+}
+
+}  // namespace petcalc::testing

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <memory>
+#include <string_view>
+
+#include "form/controls.h"
+#include "qt/form1.h"
+
+class QLineEdit;
+
+namespace petcalc::testing {
+
+// The real Qt window, driven as a player drives it: typing with key events, clicking with the
+// mouse. Shared by the window tests and the window benchmarks.
+class QtForm {
+ public:
+  QtForm();
+  ~QtForm();
+  QtForm(const QtForm&) = delete;
+  QtForm& operator=(const QtForm&) = delete;
+
+  qt::Form1& window() const { return *window_; }
+  QWidget* Control(form::Control control) const { return window_->control(control); }
+  QLineEdit* Box(form::TextBox box) const;
+  QString Text(form::TextBox box) const;
+
+  // Replaces a box's text key by key, as typing does; what no key types comes from an input
+  // method, as a Chinese keyboard's full-width digits do.
+  void Type(form::TextBox box, const QString& text);
+  // Replaces a box's text at once, as a paste does.
+  void Put(form::TextBox box, const QString& text);
+  // Puts the first stats of `stats` into Text1 onwards.
+  void PutStats(const std::array<std::u16string_view, 12>& stats, std::size_t count = 12);
+  void Click(form::Control control);
+  // Shows the window and waits until it is the active one; false if it never is.
+  bool ShowAndActivate();
+
+ private:
+  std::unique_ptr<qt::Form1> window_;
+};
+
+}  // namespace petcalc::testing
