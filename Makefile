@@ -2,8 +2,8 @@
 PRESET ?= default
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build test run windows windows-test package bench fuzz lint screenshot resources \
-        fresh-check clean
+.PHONY: all deps build test run windows windows-test package release bench fuzz lint screenshot \
+        resources fresh-check clean
 
 all: build
 
@@ -35,6 +35,10 @@ package: build
 	cpack --config build/CPackConfig.cmake -B build/packages
 	@ls build/packages/*.deb
 
+# dist/: the Windows zip, the Debian package and SHA256SUMS, reproducible from the commit.
+release: deps
+	tools/release.sh
+
 screenshot: build windows
 	tools/install-deps.sh screenshot
 	tools/screenshot.sh build/qt/petcalc build build-windows/win32/petcalc.exe build-windows
@@ -64,4 +68,4 @@ fresh-check:
 	tools/fresh-check.sh
 
 clean:
-	rm -rf build build-asan build-clang build-fuzz build-windows
+	rm -rf build build-asan build-clang build-fuzz build-windows dist

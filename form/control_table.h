@@ -24,7 +24,8 @@ struct ControlRow {
   bool read_only;  // text boxes only the program writes
   bool auto_size;  // labels sized to fit their caption, keeping left and top
   FontRole font;
-  // What a screen reader announces for a box: the row's meaning and the column.
+  // What a screen reader announces for a box (the row's meaning and the column), a button (its
+  // caption) or the picture; a label is announced by its caption.
   std::u16string_view accessible_name;
 };
 
@@ -86,9 +87,9 @@ inline constexpr auto kForm1Controls = [] {
     {"Text44",   kBox,    {3480, 1560, 855, 270}, u"",         23, kRO,   false, kUi, u"预测防御"},
     {"Text45",   kBox,    {4320, 1560, 855, 270}, u"",         24, kRO,   false, kUi, u"预测敏捷"},
     {"Text46",   kBox,    {5160, 1560, 855, 270}, u"",         25, kRO,   false, kUi, u"预测灵感"},
-    {"Image1",   kPicture,{2160, 1800, 1695, 855}, u"", kNoTabStop, false, false, kUi, u""},
-    {"Command1", kButton, {3960, 1920, 975, 855}, u"计 算",     0, false, false, kBold, u""},
-    {"Command2", kButton, {5040, 1920, 975, 855}, u"预 测",    14, false, false, kBold, u""},
+    {"Image1",   kPicture,{2160, 1800, 1695, 855}, u"", kNoTabStop, false, false, kUi, u"Tenvo标志"},
+    {"Command1", kButton, {3960, 1920, 975, 855}, u"计 算",     0, false, false, kBold, u"计 算"},
+    {"Command2", kButton, {5040, 1920, 975, 855}, u"预 测",    14, false, false, kBold, u"预 测"},
     {"Label11",  kLabel,  {120,  2100, 735, 180}, u"三围成长", 37, false, kAuto, kUi, u""},
     {"Text25",   kBox,    {960,  2040, 1095, 270}, u"",        27, kRO,   false, kUi, u"三围成长"},
     {"Label12",  kLabel,  {120,  2460, 735, 180}, u"总 成 长", 38, false, kAuto, kUi, u""},

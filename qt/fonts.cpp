@@ -26,9 +26,10 @@ QFont InterfaceFont() {
 }
 
 QStringList ButtonFamilies() {
-  return QStringList{ToQString(form::kButtonFace), QStringLiteral("FZYaoTi"),
-                     QStringLiteral("AR PL UKai CN"), QStringLiteral("AR PL KaitiM GB")} +
-         SimplifiedChineseFamilies();
+  QStringList families;
+  for (const std::u16string_view face : form::kButtonFaces) families << ToQString(face);
+  return families << QStringLiteral("AR PL UKai CN") << QStringLiteral("AR PL KaitiM GB")
+                  << SimplifiedChineseFamilies();
 }
 
 QFont ButtonFont() {

@@ -39,7 +39,6 @@ QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
   box->setAlignment(Qt::AlignCenter);
   box->setMaxLength(std::numeric_limits<int>::max());
   box->setReadOnly(row.read_only);
-  box->setAccessibleName(ToQString(row.accessible_name));
   box->setGeometry(PlaceOf(row));
   return box;
 }
@@ -100,6 +99,7 @@ QWidget* Form1::createControl(const ControlRow& row) {
       control = CreatePicture(row, this);
       break;
   }
+  if (!row.accessible_name.empty()) control->setAccessibleName(ToQString(row.accessible_name));
   // The interface font is the application's; only the other role needs a font of its own.
   if (row.font == form::FontRole::kButton) control->setFont(ButtonFont());
   return control;

@@ -13,9 +13,9 @@ declare -A GROUPS_PACKAGES=(
   [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev googletest locales python3
            qt6-base-dev qt6-translations-l10n fonts-noto-cjk desktop-file-utils appstream
            dpkg-dev file lintian xvfb xauth x11-utils dbus-daemon dbus-bin at-spi2-core
-           python3-pyatspi g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+           python3-pyatspi python3-pil g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
            mingw-w64-x86-64-dev wine64 fonts-arphic-uming"
-  [bench]="libbenchmark-dev libx11-dev python3"
+  [bench]="libbenchmark-dev libx11-dev libxdamage-dev python3"
   [screenshot]="xvfb xauth x11-utils imagemagick"
   [art]="python3-pil fonts-dejavu-core"
   [fuzz]="clang-14 libclang-rt-14-dev"

@@ -1,23 +1,30 @@
 #!/usr/bin/env bash
 # Runs a Windows program of a build tree under wine64, as CMake's emulator for the cross build,
 # in a wine prefix of that build tree's own (<build>/wineprefix), made on first use and only
-# once: 96 dpi, SimSun (宋体) standing in as AR PL UMing CN, a Song face whose 12-pixel line fits
-# the window's 18-pixel boxes as SimSun's does, and windows that no window manager manages (the
-# test displays have none, and wine would wait two seconds for one at every window's close).
-#   tools/wine-run.sh <program.exe> [arguments...]   runs it (PETCALC_WINE_DPI: 96 or 192)
+# once: 96 dpi, SimSun standing in as AR PL UMing CN, a Song face whose 12-pixel line fits the
+# window's 18-pixel boxes as SimSun's does (by its English name only, as a Windows whose locale
+# is not Chinese knows it), and windows that no window manager manages (the test displays have
+# none, and wine would wait two seconds for one at every window's close).
+#   tools/wine-run.sh <program.exe> [arguments...]   runs it (PETCALC_WINE_DPI: 96, 120, ...)
 #   tools/wine-run.sh --prepare <build-folder>       only makes the prefix
-# Without a display it runs the program under xvfb-run.
+# Without a display it runs the program under xvfb-run. A program outside a build tree, or a
+# folder that is not one, is refused: the prefix is only ever made inside a build tree.
 set -euo pipefail
 
 readonly wine=/usr/lib/wine/wine64
 readonly wineserver=/usr/lib/wine/wineserver64
 readonly substitute="AR PL UMing CN"
 
+refuse() {
+  echo "wine-run: $1" >&2
+  exit 2
+}
+
 build_of() {
   local folder
   folder=$(dirname "$(realpath "$1")")
   while [[ ! -f $folder/CMakeCache.txt ]]; do
-    [[ $folder != / ]] || { echo "wine-run: $1 is in no build tree" >&2; exit 2; }
+    [[ $folder != / ]] || return 1
     folder=$(dirname "$folder")
   done
   echo "$folder"
@@ -30,23 +37,27 @@ registry_file() {
     printf '\xff\xfe'
     printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
       '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
-      "\"SimSun\"=\"$substitute\"" "\"宋体\"=\"$substitute\"" '' \
+      "\"SimSun\"=\"$substitute\"" '"宋体"=-' '' \
       '[HKEY_CURRENT_USER\Control Panel\Desktop]' "\"LogPixels\"=dword:$(printf %08x "$dpi")" '' \
       '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' |
       iconv -f UTF-8 -t UTF-16LE
   } >"$WINEPREFIX/drive_c/petcalc.reg"
 }
 
+# The settings a prefix was last given, so that a change of either is written again.
+settings() { echo "dpi $1, SimSun by its English name"; }
+
 set_dpi() {
   local dpi=$1
-  [[ $(cat "$WINEPREFIX/.petcalc-dpi" 2>/dev/null) == "$dpi" ]] && return
+  [[ $(cat "$WINEPREFIX/.petcalc-settings" 2>/dev/null) == "$(settings "$dpi")" ]] && return
   registry_file "$dpi"
   "$wine" regedit /S 'C:\petcalc.reg' 2>/dev/null
   "$wineserver" -w
-  echo "$dpi" >"$WINEPREFIX/.petcalc-dpi"
+  settings "$dpi" >"$WINEPREFIX/.petcalc-settings"
 }
 
 prepare() {
+  [[ $1 == /* && -f $1/CMakeCache.txt ]] || refuse "${1:-(nothing)} is not a build tree"
   export WINEPREFIX=$1/wineprefix
   exec 9>"$1/wineprefix.lock"
   flock 9
@@ -67,7 +78,8 @@ if [[ $1 == --prepare ]]; then
   prepare "$(realpath "$2")"
   exit 0
 fi
-prepare "$(build_of "$1")"
+build=$(build_of "$1") || refuse "$1 is in no build tree"
+prepare "$build"
 if [[ -z ${DISPLAY:-} ]]; then
   exec xvfb-run -a -s "-screen 0 1280x800x24" "$wine" "$@"
 fi

@@ -4,8 +4,8 @@
 
 namespace petcalc::win32 {
 
-// The whole program: the common controls, the window shown as `show` asks, and its messages
-// until it is closed. Gives the exit code.
+// The whole program: the common controls, the window shown as `show` asks, COM for the thread,
+// and the window's messages until it is closed. Gives the exit code.
 int RunApplication(HINSTANCE instance, int show);
 
 }  // namespace petcalc::win32

@@ -1,13 +1,18 @@
 #include "win32/dialogs.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "form/dialog_captions.h"
 #include "form/fonts.h"
+#include "win32/accessible_name.h"
 #include "win32/dialog_template.h"
 #include "win32/fonts.h"
+#include "win32/handles.h"
+#include "win32/system_library.h"
 #include "win32/wide_text.h"
 
 namespace petcalc::win32 {
@@ -33,8 +38,60 @@ DialogTemplate InterfaceTemplate(std::u16string_view title, short width, short h
                         width, height);
 }
 
+// While a dialog is up, a held Enter confirms nothing: its repeats (a press that opened the
+// dialog, still held) are dropped before the dialog's own loop reads them.
+LRESULT CALLBACK DropHeldEnter(int code, WPARAM wparam, LPARAM lparam) {
+  const auto* message = reinterpret_cast<const MSG*>(lparam);
+  if (code == MSGF_DIALOGBOX && message->message == WM_KEYDOWN && message->wParam == VK_RETURN &&
+      (message->lParam & (LPARAM{1} << 30)) != 0) {
+    return TRUE;
+  }
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+class HeldEnterFilter {
+ public:
+  HeldEnterFilter()
+      : hook_(SetWindowsHookExW(WH_MSGFILTER, DropHeldEnter, nullptr, GetCurrentThreadId())) {}
+  ~HeldEnterFilter() {
+    if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
+  }
+  HeldEnterFilter(const HeldEnterFilter&) = delete;
+  HeldEnterFilter& operator=(const HeldEnterFilter&) = delete;
+
+ private:
+  HHOOK hook_;
+};
+
+// The dialog's result. One that cannot be shown is a failure of the window, not an answer.
 INT_PTR Show(const DialogTemplate& dialog, HWND owner, DLGPROC procedure, LPARAM state) {
-  return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(), owner, procedure, state);
+  const HeldEnterFilter filter;
+  const INT_PTR result =
+      DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(), owner, procedure, state);
+  if (result == -1) throw std::runtime_error("a dialog could not be shown");
+  return result;
+}
+
+// Centres the dialog on its owner, as the system's message box does, then moves it wholly
+// inside the work area of the owner's monitor, so its buttons stay within reach.
+void CentreOnOwner(HWND dialog) {
+  HWND owner = GetWindow(dialog, GW_OWNER);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(owner != nullptr ? owner : dialog, MONITOR_DEFAULTTONEAREST),
+                  &monitor);
+  RECT around = monitor.rcWork;
+  if (owner != nullptr) GetWindowRect(owner, &around);
+  RECT own;
+  GetWindowRect(dialog, &own);
+  const LONG width = own.right - own.left;
+  const LONG height = own.bottom - own.top;
+  const RECT& work = monitor.rcWork;
+  const LONG left = std::clamp<LONG>((around.left + around.right - width) / 2, work.left,
+                                     std::max(work.left, work.right - width));
+  const LONG top = std::clamp<LONG>((around.top + around.bottom - height) / 2, work.top,
+                                    std::max(work.top, work.bottom - height));
+  SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 INT_PTR CALLBACK PromptProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -43,6 +100,9 @@ INT_PTR CALLBACK PromptProcedure(HWND dialog, UINT message, WPARAM wparam, LPARA
       SetWindowLongPtrW(dialog, DWLP_USER, lparam);
       HWND edit = GetDlgItem(dialog, kEditId);
       Edit_LimitText(edit, 0);
+      // The field is announced by the prompt it answers.
+      SetAccessibleName(edit, FromWide(WindowText(GetDlgItem(dialog, kTextId))));
+      CentreOnOwner(dialog);
       SetFocus(edit);
       return FALSE;  // the focus is set
     }
@@ -72,13 +132,11 @@ RECT WindowRectIn(HWND dialog, HWND control) {
 
 SIZE TextSize(HWND text, int dpi) {
   const std::wstring content = WindowText(text);
-  HDC dc = GetDC(text);
-  const HGDIOBJ previous = SelectObject(dc, GetWindowFont(text));
+  const WindowDc dc(text);
+  const Selection selected(dc.get(), GetWindowFont(text));
   RECT bounds{0, 0, Scaled(kMaxTextWidth, dpi), 0};
-  DrawTextW(dc, content.c_str(), static_cast<int>(content.size()), &bounds,
+  DrawTextW(dc.get(), content.c_str(), static_cast<int>(content.size()), &bounds,
             DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
-  SelectObject(dc, previous);
-  ReleaseDC(text, dc);
   return {std::max<LONG>(bounds.right, Scaled(kMinTextWidth, dpi)), bounds.bottom};
 }
 
@@ -111,24 +169,33 @@ void LayOutMessage(HWND dialog) {
   RECT frame{0, 0, width, height};
   AdjustWindowRectExForDpi(&frame, GetWindowStyle(dialog), FALSE, GetWindowExStyle(dialog),
                            static_cast<UINT>(dpi));
-  RECT owner_rect;
-  HWND owner = GetWindow(dialog, GW_OWNER);
-  if (owner == nullptr || !GetWindowRect(owner, &owner_rect)) {
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &owner_rect, 0);
-  }
-  const int frame_width = frame.right - frame.left;
-  const int frame_height = frame.bottom - frame.top;
-  SetWindowPos(dialog, nullptr, (owner_rect.left + owner_rect.right - frame_width) / 2,
-               (owner_rect.top + owner_rect.bottom - frame_height) / 2, frame_width, frame_height,
-               SWP_NOZORDER);
+  SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER);
+  CentreOnOwner(dialog);
+}
+
+// The common controls' LoadIconWithScaleDown, which mingw-w64's import library lacks.
+HRESULT LoadScaledIcon(PCWSTR name, int size, HICON* icon) {
+  static SystemLibrary common_controls(L"comctl32.dll");
+  auto* load = common_controls.Get<decltype(LoadIconWithScaleDown)>("LoadIconWithScaleDown");
+  return load != nullptr ? load(nullptr, name, size, size, icon) : E_NOTIMPL;
+}
+
+// The error sign at the dialog's own density; the dialog's icon control keeps it, and it is
+// destroyed with the dialog.
+void ShowErrorSign(HWND dialog) {
+  const int dpi = static_cast<int>(GetDpiForWindow(dialog));
+  const int size = GetSystemMetricsForDpi(SM_CXICON, static_cast<UINT>(dpi));
+  HICON sign = nullptr;
+  if (FAILED(LoadScaledIcon(IDI_ERROR, size, &sign))) return;
+  SendDlgItemMessageW(dialog, kIconId, STM_SETICON, reinterpret_cast<WPARAM>(sign), 0);
 }
 
 INT_PTR CALLBACK MessageProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
       if (lparam != 0) {
-        SendDlgItemMessageW(dialog, kIconId, STM_SETICON,
-                            reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_ERROR)), 0);
+        ShowErrorSign(dialog);
         MessageBeep(MB_ICONERROR);
       }
       LayOutMessage(dialog);
@@ -139,6 +206,11 @@ INT_PTR CALLBACK MessageProcedure(HWND dialog, UINT message, WPARAM wparam, LPAR
         return TRUE;
       }
       return FALSE;
+    case WM_DESTROY: {
+      const UniqueIcon sign(
+          reinterpret_cast<HICON>(SendDlgItemMessageW(dialog, kIconId, STM_GETICON, 0, 0)));
+      return FALSE;
+    }
     default:
       return FALSE;
   }

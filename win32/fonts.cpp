@@ -8,13 +8,11 @@
 namespace petcalc::win32 {
 namespace {
 
-// The Simplified Chinese system face every Chinese Windows has.
-constexpr wchar_t kInterfaceFace[] = L"宋体";
 constexpr int kPointsPerInch = 72;
 
 int PointsToHeight(int points, int dpi) { return -MulDiv(points, dpi, kPointsPerInch); }
 
-LOGFONTW FaceAt(const wchar_t* face, int points, int dpi, LONG weight) {
+LOGFONTW FaceAt(const std::wstring& face, int points, int dpi, LONG weight) {
   LOGFONTW font{};
   font.lfHeight = PointsToHeight(points, dpi);
   font.lfWeight = weight;
@@ -22,14 +20,13 @@ LOGFONTW FaceAt(const wchar_t* face, int points, int dpi, LONG weight) {
   font.lfOutPrecision = OUT_DEFAULT_PRECIS;
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   font.lfQuality = DEFAULT_QUALITY;
-  std::wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
+  std::wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
   return font;
 }
 
 LOGFONTW ButtonFace(const LOGFONTW& interface_face, int dpi) {
-  const std::wstring face = ToWide(form::kButtonFace);
-  if (FaceInstalled(face.c_str())) {
-    return FaceAt(face.c_str(), form::kButtonPointSize, dpi, FW_BOLD);
+  if (const auto face = FirstInstalled(form::kButtonFaces)) {
+    return FaceAt(*face, form::kButtonPointSize, dpi, FW_BOLD);
   }
   LOGFONTW font = interface_face;
   font.lfHeight = PointsToHeight(form::kButtonPointSize, dpi);
@@ -43,11 +40,20 @@ int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
   return 0;
 }
 
+bool FaceInstalled(HDC screen, const std::wstring& face) {
+  LOGFONTW query{};
+  query.lfCharSet = DEFAULT_CHARSET;
+  std::wcsncpy(query.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  bool found = false;
+  EnumFontFamiliesExW(screen, &query, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
+  return found;
+}
+
 }  // namespace
 
 LOGFONTW InterfaceFace(int dpi) {
-  if (FaceInstalled(kInterfaceFace)) {
-    return FaceAt(kInterfaceFace, form::kInterfacePointSize, dpi, FW_NORMAL);
+  if (const auto face = FirstInstalled(form::kInterfaceFaces)) {
+    return FaceAt(*face, form::kInterfacePointSize, dpi, FW_NORMAL);
   }
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
@@ -56,15 +62,13 @@ LOGFONTW InterfaceFace(int dpi) {
   return metrics.lfMessageFont;
 }
 
-bool FaceInstalled(const wchar_t* face) {
-  LOGFONTW query{};
-  query.lfCharSet = DEFAULT_CHARSET;
-  std::wcsncpy(query.lfFaceName, face, LF_FACESIZE - 1);
-  bool found = false;
-  HDC screen = GetDC(nullptr);
-  EnumFontFamiliesExW(screen, &query, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
-  ReleaseDC(nullptr, screen);
-  return found;
+std::optional<std::wstring> FirstInstalled(std::span<const std::u16string_view> faces) {
+  const WindowDc screen;
+  for (const std::u16string_view face : faces) {
+    std::wstring wide = ToWide(face);
+    if (FaceInstalled(screen.get(), wide)) return wide;
+  }
+  return std::nullopt;
 }
 
 FormFonts::FormFonts(int dpi) {

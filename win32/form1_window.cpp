@@ -4,10 +4,12 @@
 
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 #include "calc/click_actions.h"
 #include "form/layout.h"
 #include "form/tab_order.h"
+#include "win32/accessible_name.h"
 #include "win32/logo.h"
 #include "win32/wide_text.h"
 #include "win32/win32_runtime.h"
@@ -21,6 +23,8 @@ using form::ControlRow;
 
 constexpr wchar_t kClassName[] = L"PetCalcForm1";
 constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL, which the dialog keys send
+// The controls are drawn inside the window only, so resizing repaints no control twice.
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 int ControlId(Control control) { return kFirstControlId + static_cast<int>(control.row()); }
 
@@ -60,28 +64,36 @@ ATOM RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
   window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   // The system's window colour, as dialogs and labels show it.
-  window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = kClassName;
   return RegisterClassExW(&window_class);
 }
 
 SIZE CaptionSize(std::u16string_view caption, HFONT font) {
   const std::wstring text = ToWide(caption);
-  HDC screen = GetDC(nullptr);
-  const HGDIOBJ previous = SelectObject(screen, font);
+  const WindowDc screen;
+  const Selection selected(screen.get(), font);
   SIZE size{};
-  GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(screen, previous);
-  ReleaseDC(nullptr, screen);
+  GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
   return size;
 }
 
-// The window's outer size for a client area of the form's size at `dpi`.
-SIZE FrameSize(DWORD style, int dpi) {
-  RECT frame{0, 0, form::ClientSize(dpi).width, form::ClientSize(dpi).height};
-  AdjustWindowRectExForDpi(&frame, style, FALSE, 0, static_cast<UINT>(dpi));
+// The frame's share of a window of these styles at `dpi`.
+SIZE FrameExtra(HWND window, int dpi) {
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectExForDpi(&frame, GetWindowStyle(window), FALSE, GetWindowExStyle(window),
+                           static_cast<UINT>(dpi));
   return {frame.right - frame.left, frame.bottom - frame.top};
 }
+
+// The window's outer size for a client area of the form's size at `dpi`.
+SIZE FrameSize(int dpi) {
+  RECT frame{0, 0, form::ClientSize(dpi).width, form::ClientSize(dpi).height};
+  AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, 0, static_cast<UINT>(dpi));
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+bool IsRepeat(LPARAM key_data) { return (key_data & (LPARAM{1} << 30)) != 0; }
 
 }  // namespace
 
@@ -90,10 +102,10 @@ Form1Window::Form1Window(HINSTANCE instance) : instance_(instance) {
   if (kRegistered == 0) throw std::runtime_error("the window class could not be registered");
   const std::wstring title = ToWide(form::kForm1Title);
   // Sized for the primary screen's density; WM_CREATE corrects it if the window is on another.
-  const SIZE frame = FrameSize(WS_OVERLAPPEDWINDOW, static_cast<int>(GetDpiForSystem()));
+  const SIZE frame = FrameSize(static_cast<int>(GetDpiForSystem()));
   const HWND created =
-      CreateWindowExW(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                      CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, instance, this);
+      CreateWindowExW(0, kClassName, title.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                      frame.cx, frame.cy, nullptr, nullptr, instance, this);
   if (created == nullptr) throw std::runtime_error("the window could not be created");
 }
 
@@ -134,6 +146,8 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DRAWITEM:
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
       return TRUE;
+    case WM_GETDPISCALEDSIZE:
+      return OnGetDpiScaledSize(static_cast<int>(wparam), *reinterpret_cast<SIZE*>(lparam));
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
@@ -168,7 +182,7 @@ void Form1Window::OnCreate() {
   SizeClientArea();
 }
 
-// Each control is made where it belongs at dpi_, in its font.
+// Each control is made where it belongs at dpi_, in its font, with its accessible name.
 void Form1Window::CreateControl(Control control) {
   const ControlRow& row = control.description();
   const ControlClass kind = ClassOf(row);
@@ -182,6 +196,7 @@ void Form1Window::CreateControl(Control control) {
   SetWindowFont(made, fonts_->For(row.font), FALSE);
   // Lifts the edit control's default limit of 30,000 characters.
   if (row.kind == ControlKind::kTextBox) Edit_LimitText(made, 0);
+  if (!row.accessible_name.empty()) SetAccessibleName(made, row.accessible_name);
   controls_[control] = made;
 }
 
@@ -197,10 +212,10 @@ RECT Form1Window::PlaceOf(const ControlRow& row) const {
   return rect;
 }
 
-// Every control again at its place and in its font for dpi_, the logo to be decoded afresh,
-// and the client area the form's size.
+// Every control again at its place and in its font for dpi_, and the logo to be decoded afresh.
+// The old fonts are deleted only once no control holds them.
 void Form1Window::LayOut() {
-  fonts_ = std::make_unique<FormFonts>(dpi_);
+  auto old_fonts = std::exchange(fonts_, std::make_unique<FormFonts>(dpi_));
   logo_.reset();
   for (const Control control : Control::All()) {
     const ControlRow& row = control.description();
@@ -209,21 +224,19 @@ void Form1Window::LayOut() {
     SetWindowPos(controls_[control], nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  SizeClientArea();
+  old_fonts.reset();
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 // Sizes the window so that its client area is the form's at dpi_, with the frame it has now.
+// Only when it is made: later sizes are the user's or the system's.
 void Form1Window::SizeClientArea() {
-  RECT window;
-  RECT client;
-  GetWindowRect(hwnd_, &window);
-  GetClientRect(hwnd_, &client);
-  const int width = form::ClientSize(dpi_).width;
-  const int height = form::ClientSize(dpi_).height;
-  if (client.right == width && client.bottom == height) return;
-  SetWindowPos(hwnd_, nullptr, 0, 0, width + (window.right - window.left) - client.right,
-               height + (window.bottom - window.top) - client.bottom,
+  const SIZE frame = FrameExtra(hwnd_, dpi_);
+  const form::PixelSize client = form::ClientSize(dpi_);
+  RECT now;
+  GetClientRect(hwnd_, &now);
+  if (now.right == client.width && now.bottom == client.height) return;
+  SetWindowPos(hwnd_, nullptr, 0, 0, client.width + frame.cx, client.height + frame.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -266,16 +279,33 @@ void Form1Window::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.hwndItem != controls_[form::Image1]) return;
   if (!logo_) logo_ = LoadLogo(instance_, dpi_);
   if (!logo_) return;
-  HDC source = CreateCompatibleDC(item.hDC);
-  const HGDIOBJ previous = SelectObject(source, logo_.get());
+  const MemoryDc source(item.hDC);
+  const Selection selected(source.get(), logo_.get());
   BITMAP size{};
   GetObjectW(logo_.get(), sizeof size, &size);
-  BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, size.bmWidth, size.bmHeight, source, 0, 0,
-         SRCCOPY);
-  SelectObject(source, previous);
-  DeleteDC(source);
+  BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, size.bmWidth, size.bmHeight, source.get(),
+         0, 0, SRCCOPY);
 }
 
+// The size the window should take at `dpi`: at the form's own size, the form's size there with
+// the frame of that density (scaling the whole window would miss it by the frame's rounding); a
+// size the user chose, its client area scaled.
+bool Form1Window::OnGetDpiScaledSize(int dpi, SIZE& size) const {
+  if (IsZoomed(hwnd_) || IsIconic(hwnd_)) return false;
+  const SIZE old_frame = FrameExtra(hwnd_, dpi_);
+  const SIZE new_frame = FrameExtra(hwnd_, dpi);
+  const SIZE client{size.cx - old_frame.cx, size.cy - old_frame.cy};
+  const form::PixelSize natural = form::ClientSize(dpi_);
+  if (client.cx == natural.width && client.cy == natural.height) {
+    size = {form::ClientSize(dpi).width + new_frame.cx, form::ClientSize(dpi).height + new_frame.cy};
+  } else {
+    size = {MulDiv(client.cx, dpi, dpi_) + new_frame.cx, MulDiv(client.cy, dpi, dpi_) + new_frame.cy};
+  }
+  return true;
+}
+
+// The system's rectangle is taken as it is: it keeps a maximised window maximised and a size
+// the user chose.
 void Form1Window::OnDpiChanged(int dpi, const RECT& suggested) {
   dpi_ = dpi;
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -302,12 +332,15 @@ bool Form1Window::PreTranslateMessage(MSG& message) {
     const bool in_box = IsKind(message.hwnd, ControlKind::kTextBox);
     if (message.wParam == VK_RETURN) {
       if (IsKind(message.hwnd, ControlKind::kPushButton)) {
-        OnCommand(message.hwnd, BN_CLICKED);
+        // A held key presses once: its repeats would reach the prompt the press opens.
+        if (!IsRepeat(message.lParam)) OnCommand(message.hwnd, BN_CLICKED);
         return true;
       }
       if (in_box) return true;
     }
-    if (message.wParam == 'A' && in_box && GetKeyState(VK_CONTROL) < 0) {
+    // Ctrl+A, but not AltGr+A (Ctrl+Alt), which types a letter on some keyboards.
+    if (message.wParam == 'A' && in_box && GetKeyState(VK_CONTROL) < 0 &&
+        GetKeyState(VK_MENU) >= 0) {
       Edit_SetSel(message.hwnd, 0, -1);
       return true;
     }

@@ -21,7 +21,7 @@ class Win32Runtime;
 // The program's one window, drawn with plain Windows controls from the form's control table:
 // STATIC labels, EDIT boxes, BUTTON push buttons and an owner-drawn STATIC picture, at their
 // twips rectangles scaled by the window's DPI, and scaled again when the window moves to a
-// screen of another density. It owns the StatSheet for as long as it lives; "计 算" and "预 测"
+// screen of another density. Every box, button and the picture carries its accessible name. It owns the StatSheet for as long as it lives; "计 算" and "预 测"
 // run the two click actions on it. Nothing is laid out again on resize.
 class Form1Window {
  public:
@@ -41,9 +41,9 @@ class Form1Window {
   FormsRuntime& runtime();
 
   // Gives the window's keys their meaning before a message is dispatched: Enter or Return on a
-  // focused button presses it, Enter in a box does nothing, Ctrl+A selects a box's whole text,
-  // and Tab and Shift+Tab move through the tab order (IsDialogMessage). True when the message
-  // has been handled and must not be dispatched.
+  // focused button presses it once however long it is held, Enter in a box does nothing, Ctrl+A
+  // (not Ctrl+Alt+A) selects a box's whole text, and Tab and Shift+Tab move through the tab
+  // order (IsDialogMessage). True when the message has been handled and must not be dispatched.
   bool PreTranslateMessage(MSG& message);
 
  private:
@@ -53,6 +53,7 @@ class Form1Window {
   void OnCommand(HWND sender, UINT code);
   LRESULT OnCtlColorStatic(HDC dc, HWND control);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
+  bool OnGetDpiScaledSize(int dpi, SIZE& size) const;
   void OnDpiChanged(int dpi, const RECT& suggested);
   void OnActivate(UINT state);
   void OnSetFocus();

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Compiles resources/app.rc with MinGW's windres (preprocessed by the host cpp), its icon images
-# written by tools/icon_resources.py, decompiles the result and checks what a Windows build
-# carries: icon group 1 naming five images under 30001 to 30005 in the ICO's order, the logo's
-# renditions, the manifest and the version block.
-# Usage: tests/packaging/windres_test.sh <resources-folder> <tools/icon_resources.py>
+# written by tools/icon_resources.py and its logo bitmaps by tools/logo_bitmaps.py, decompiles
+# the result and checks what a Windows build carries: icon group 1 naming five images under
+# 30001 to 30005 in the ICO's order, the logo's three renditions as bitmaps, the manifest and
+# the version block.
+# Usage: tests/packaging/windres_test.sh <resources-folder> <tools-folder>
 set -euo pipefail
 
 resources=$(realpath "$1")
-icon_resources=$(realpath "$2")
+tools=$(realpath "$2")
 windres=x86_64-w64-mingw32-windres
 mingw_include=/usr/x86_64-w64-mingw32/include
 command -v "$windres" >/dev/null || { echo "windres: $windres is missing (tools/install-deps.sh)"; exit 1; }
@@ -15,7 +16,8 @@ command -v "$windres" >/dev/null || { echo "windres: $windres is missing (tools/
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$icon_resources" "$resources/petcalc.ico" 30001 "$work"
+"$tools/icon_resources.py" "$resources/petcalc.ico" 30001 "$work"
+"$tools/logo_bitmaps.py" "$resources" "$work"
 # _WIN32 as the MinGW compiler would define it; the host cpp knows nothing of Windows.
 "$windres" --preprocessor=cpp --preprocessor-arg=-E --preprocessor-arg=-xc \
   --preprocessor-arg=-DRC_INVOKED --preprocessor-arg=-D_WIN32 \
@@ -40,7 +42,7 @@ expect '"\020\020\000\000", 1, 32, 0x468L, 30003,'
 expect '"\040\040\000\000", 1, 32, 0x10a8L, 30004,'
 expect '"\060\060\000\000", 1, 32, 0x25a8L, 30005'
 for id in 30001 30002 30003 30004 30005; do expect "$id 3 /* RT_ICON */"; done
-for id in 101 102 103; do expect "$id RCDATA"; done
+for id in 101 102 103; do expect "$id 2 /* RT_BITMAP */"; done
 expect '1 24 /* RT_MANIFEST */'
 expect 'FILEVERSION 1, 0, 0, 0'
 expect 'PRODUCTVERSION 1, 0, 0, 0'

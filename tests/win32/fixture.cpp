@@ -1,5 +1,6 @@
 #include "tests/win32/fixture.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include "tests/support/boxes.h"
@@ -109,17 +110,19 @@ void Form1Test::Click(form::Control control) {
   Pump();
 }
 
-void Form1Test::Press(HWND control, WORD key, bool ctrl, bool shift) {
+void Form1Test::Press(HWND control, WORD key, Held held, bool repeat) {
   BYTE keys[256] = {};
   GetKeyboardState(keys);
-  keys[VK_CONTROL] = ctrl ? 0x80 : 0;
-  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  keys[VK_CONTROL] = held.ctrl ? 0x80 : 0;
+  keys[VK_SHIFT] = held.shift ? 0x80 : 0;
+  keys[VK_MENU] = held.alt ? 0x80 : 0;
   SetKeyboardState(keys);
-  PostMessageW(control, WM_KEYDOWN, key, 1);
+  PostMessageW(control, WM_KEYDOWN, key, repeat ? 0x40000001 : 1);
   PostMessageW(control, WM_KEYUP, key, 0xC0000001);
   Pump();
   keys[VK_CONTROL] = 0;
   keys[VK_SHIFT] = 0;
+  keys[VK_MENU] = 0;
   SetKeyboardState(keys);
 }
 
@@ -131,6 +134,45 @@ void Form1Test::Pump() {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+}
+
+namespace {
+
+IAccessible* ClientObject(HWND window) {
+  IAccessible* object = nullptr;
+  AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                             reinterpret_cast<void**>(&object));
+  return object;
+}
+
+VARIANT Self() {
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  return self;
+}
+
+}  // namespace
+
+std::wstring AccessibleName(HWND window) {
+  IAccessible* object = ClientObject(window);
+  if (object == nullptr) return L"(no accessible object)";
+  BSTR name = nullptr;
+  std::wstring text = SUCCEEDED(object->get_accName(Self(), &name)) && name != nullptr
+                          ? std::wstring(name, SysStringLen(name))
+                          : L"(no name)";
+  SysFreeString(name);
+  object->Release();
+  return text;
+}
+
+long AccessibleRole(HWND window) {
+  IAccessible* object = ClientObject(window);
+  if (object == nullptr) return -1;
+  VARIANT role{};
+  const long found = SUCCEEDED(object->get_accRole(Self(), &role)) && role.vt == VT_I4 ? role.lVal : -1;
+  object->Release();
+  return found;
 }
 
 std::wstring ChildTexts(HWND dialog, const wchar_t* class_name) {

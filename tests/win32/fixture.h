@@ -39,6 +39,13 @@ class DialogAnswerer {
   int idle_ticks_ = 0;
 };
 
+// The modifier keys held for a key press.
+struct Held {
+  bool ctrl = false;
+  bool shift = false;
+  bool alt = false;
+};
+
 // The real window, shown, with helpers that act as a user would through its messages.
 class Form1Test : public ::testing::Test {
  protected:
@@ -55,9 +62,9 @@ class Form1Test : public ::testing::Test {
   // Puts the typical stats into Text1..Text12.
   void PutTypicalStats();
   void Click(form::Control control);
-  // Posts a key press (and release) to a control, with Ctrl or Shift held as asked, and runs
-  // the window's messages as its own loop would.
-  void Press(HWND control, WORD key, bool ctrl = false, bool shift = false);
+  // Posts a key press (and release) to a control, with the modifiers held as asked, and runs
+  // the window's messages as its own loop would. A repeat is a press of a key already down.
+  void Press(HWND control, WORD key, Held held = {}, bool repeat = false);
   void Pump();
 
   DialogAnswerer answerer_;
@@ -66,6 +73,9 @@ class Form1Test : public ::testing::Test {
   std::unique_ptr<Form1Window> window_;
 };
 
+// What a screen reader reads of a window: the name and the role of its client object.
+std::wstring AccessibleName(HWND window);
+long AccessibleRole(HWND window);
 // The texts of a dialog's children of one class, in their order.
 std::wstring ChildTexts(HWND dialog, const wchar_t* class_name);
 // Presses the dialog's button of that caption.
