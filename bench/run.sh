@@ -18,10 +18,15 @@ echo "bench: window"
 echo "bench: start-up, $runs runs each"
 bench/startup.sh "$runs" build >"$out/startup.md" 2>/dev/null
 
-echo "bench: petcalc.exe under wine, $runs runs each"
+echo "bench: petcalc.exe under wine, three consecutive runs of $runs each"
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target petcalc floor_win32
-bench/startup-windows.sh "$runs" build-windows build >"$out/windows.md" 2>/dev/null
+for run in 1 2 3; do
+  echo "Run $run of 3:"
+  echo
+  bench/startup-windows.sh "$runs" build-windows build 2>/dev/null
+  echo
+done >"$out/windows.md"
 
 python3 bench/report.py "$out/core.json" "$out/window.json" "$out/startup.md" "$out/windows.md" \
   >"$out/RESULTS.md"
