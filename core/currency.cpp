@@ -51,7 +51,7 @@ std::u16string CurrencyToText(Currency c) {
     *out++ = '.';
     out = std::copy(places, places + shown, out);
   }
-  return AsciiToText({buffer, out});
+  return AsciiToText({buffer, static_cast<std::size_t>(out - buffer)});
 }
 
 }  // namespace petcalc

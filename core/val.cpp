@@ -4,9 +4,12 @@
 #include <bit>
 #include <cassert>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
+
+#include "fast_float/fast_float.h"
 
 namespace petcalc {
 namespace {
@@ -19,7 +22,6 @@ constexpr char16_t kIdeographicSpace = 0x3000;
 // Exponent digits saturate here: far beyond any magnitude that still matters.
 constexpr std::int64_t kExponentCeiling = 1'000'000'000;
 
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 char16_t FoldFullWidth(char16_t c) {
   if (c >= kFullWidthFirst && c <= kFullWidthLast)
@@ -119,19 +121,37 @@ double RadixValue(std::uint64_t value) {
 }
 
 // A value of more than 64 bits, from its digits (hexadecimal digit characters): its plain value
-// rounded to the nearest double. The digits are never all zero: ReadRadix comes here only once
-// the value read has more than 60 bits.
+// rounded to the nearest double, ties to even, or infinity beyond the double range. The digits
+// are never all zero: ReadRadix comes here only once the value read has more than 60 bits.
 double LongRadixValue(const std::string& digits, int radix) {
   const std::string hex = radix == 16 ? digits : OctalToHex(digits);
-  std::string_view significant = hex;
-  const std::size_t first_significant = significant.find_first_not_of('0');
-  assert(first_significant != std::string_view::npos);
-  significant.remove_prefix(first_significant);
-  double value = 0;
-  const auto result = std::from_chars(significant.data(), significant.data() + significant.size(),
-                                      value, std::chars_format::hex);
-  if (result.ec == std::errc::result_out_of_range) return kInfinity;
-  return value;
+  const std::size_t first = hex.find_first_not_of('0');
+  assert(first != std::string::npos);
+  // The first 64 significant bits, the leading digit's bits at the top, and whether any bit
+  // after them is set.
+  std::uint64_t top = 0;
+  int bits = 0;
+  bool sticky = false;
+  for (std::size_t i = first; i < hex.size(); ++i) {
+    const auto digit = static_cast<unsigned>(DigitValue(static_cast<char16_t>(hex[i]), 16));
+    const int width = i == first ? static_cast<int>(std::bit_width(digit)) : 4;
+    for (int bit = width - 1; bit >= 0; --bit, ++bits) {
+      const bool set = ((digit >> bit) & 1u) != 0;
+      if (bits < 64) {
+        top |= static_cast<std::uint64_t>(set) << (63 - bits);
+      } else {
+        sticky = sticky || set;
+      }
+    }
+  }
+  // Round the 64 bits to the 53 of a double's significand.
+  constexpr int kDropped = 64 - std::numeric_limits<double>::digits;
+  constexpr std::uint64_t kHalf = std::uint64_t{1} << (kDropped - 1);
+  std::uint64_t significand = top >> kDropped;
+  const std::uint64_t rest = top & ((kHalf << 1) - 1);
+  if (rest > kHalf || (rest == kHalf && (sticky || (significand & 1u) != 0))) ++significand;
+  // A carry out of the significand is a power of two; ldexp gives infinity past the range.
+  return std::ldexp(static_cast<double>(significand), bits - std::numeric_limits<double>::digits);
 }
 
 // The rest of a value too long for 64 bits, after `value`, its first digits: every digit written
@@ -183,9 +203,10 @@ class DecimalNumber {
 
   // The nearest double: by one exact multiplication or division when the significant digits
   // fit below 2^53 and the power of ten is at most 10^22 (both then exact doubles), otherwise
-  // by from_chars on the digits as 0.digits × 10^magnitude. The one operation rounds to the
-  // nearest double only in the default round-to-nearest mode, which nothing in the program
-  // changes; it is not checked here, at a cost on every box read.
+  // by fast_float on the digits as 0.digits × 10^magnitude, which rounds exactly alike on every
+  // platform (infinity above the range, zero below it). The one operation rounds to the nearest
+  // double only in the default round-to-nearest mode, which nothing in the program changes; it
+  // is not checked here, at a cost on every box read.
   double Value() const {
     if (mantissa_ == 0) return 0;
     if (!truncated_ && mantissa_ <= kExactMantissa && exponent_ >= -kMaxExactPower &&
@@ -199,8 +220,7 @@ class DecimalNumber {
     text += 'e';
     AppendNumber(text, magnitude_);
     double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec == std::errc::result_out_of_range) value = magnitude_ > 0 ? kInfinity : 0;
+    fast_float::from_chars(text.data(), text.data() + text.size(), value);
     return value;
   }
 

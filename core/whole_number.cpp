@@ -37,7 +37,7 @@ std::int32_t CheckedMul32(std::int32_t a, std::int32_t b) {
 std::u16string Int32ToText(std::int32_t n) {
   char digits[16];
   const auto result = std::to_chars(std::begin(digits), std::end(digits), n);
-  return AsciiToText({digits, result.ptr});
+  return AsciiToText({digits, static_cast<std::size_t>(result.ptr - digits)});
 }
 
 }  // namespace petcalc

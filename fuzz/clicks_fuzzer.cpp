@@ -14,13 +14,13 @@
 #include "core/whole_number.h"
 #include "fuzz/fuzz_check.h"
 #include "tests/support/scripted_runtime.h"
-#include "tests/support/utf8.h"
+#include "core/utf8.h"
 
 namespace {
 
 using namespace petcalc;
 using petcalc::testing::ScriptedRuntime;
-using petcalc::testing::ToUtf8;
+using petcalc::ToUtf8;
 
 constexpr std::array<form::TextBox, 13> kInputBoxes = {
     form::Text1, form::Text2, form::Text3,  form::Text4,  form::Text5,  form::Text6,  form::Text7,

@@ -3,18 +3,20 @@
 # comma-decimal locale the locale test uses. Usage: tools/install-deps.sh [group...]
 # Groups: build (default: compile, run and every test, the validators, the package and its
 # checker, the accessibility test, and the Windows cross build with wine and a font to test it
-# in), bench (Google Benchmark), screenshot (Xvfb and ImageMagick), art (what
+# in), web (the WebAssembly build with Emscripten and Node, and headless Chromium with its
+# driver and Selenium for the page's tests), bench (Google Benchmark), screenshot (Xvfb and ImageMagick), art (what
 # tools/make_resources.py draws with), fuzz (clang and libFuzzer), lint (clang-tidy and
 # cppcheck), fresh (mmdebstrap, for tools/fresh-check.sh). LOCALE_GEN_FILE names the locale list
 # to edit (default /etc/locale.gen).
 set -euo pipefail
 
 declare -A GROUPS_PACKAGES=(
-  [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev googletest locales python3
+  [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev googletest libfast-float-dev locales python3
            qt6-base-dev qt6-translations-l10n fonts-noto-cjk desktop-file-utils appstream
            dpkg-dev file lintian xvfb xauth x11-utils dbus-daemon dbus-bin at-spi2-core
            python3-pyatspi python3-pil g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
            mingw-w64-x86-64-dev wine64 fonts-arphic-uming"
+  [web]="emscripten nodejs libfast-float-dev python3 python3-selenium chromium chromium-driver"
   [bench]="libbenchmark-dev libx11-dev libxdamage-dev python3"
   [screenshot]="xvfb xauth x11-utils imagemagick"
   [art]="python3-pil fonts-dejavu-core"

@@ -9,7 +9,7 @@
 #include "core/stat_sheet.h"
 #include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
-#include "tests/support/utf8.h"
+#include "core/utf8.h"
 
 namespace petcalc {
 namespace {
@@ -17,7 +17,7 @@ namespace {
 using petcalc::testing::kStatBoxes;
 using petcalc::testing::kTypicalStats;
 using petcalc::testing::ScriptedRuntime;
-using petcalc::testing::ToUtf8;
+using petcalc::ToUtf8;
 using ::testing::ElementsAre;
 
 form::TextBox Box(int n) { return kStatBoxes[static_cast<std::size_t>(n - 1)]; }

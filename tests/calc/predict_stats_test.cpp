@@ -9,7 +9,7 @@
 #include "core/stat_sheet.h"
 #include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
-#include "tests/support/utf8.h"
+#include "core/utf8.h"
 
 namespace petcalc {
 namespace {
@@ -17,7 +17,7 @@ namespace {
 using petcalc::testing::kOverflowEntry;
 using petcalc::testing::kPredictionBoxes;
 using petcalc::testing::ScriptedRuntime;
-using petcalc::testing::ToUtf8;
+using petcalc::ToUtf8;
 using petcalc::testing::TypeStats;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;

@@ -6,7 +6,7 @@
 #include "core/stat_sheet.h"
 #include "tests/support/scenarios.h"
 #include "tests/support/scripted_runtime.h"
-#include "tests/support/utf8.h"
+#include "core/utf8.h"
 
 namespace petcalc::testing {
 namespace {

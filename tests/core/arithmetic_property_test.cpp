@@ -17,13 +17,13 @@
 #include "core/currency.h"
 #include "core/whole_number.h"
 #include "tests/support/attempt.h"
-#include "tests/support/utf8.h"
+#include "core/utf8.h"
 
 namespace petcalc {
 namespace {
 
 using petcalc::testing::AttemptOrOverflow;
-using petcalc::testing::ToUtf8;
+using petcalc::ToUtf8;
 
 constexpr std::int32_t kMin32 = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax32 = std::numeric_limits<std::int32_t>::max();

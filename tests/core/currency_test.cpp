@@ -6,12 +6,12 @@
 #include <limits>
 
 #include "core/calc_error.h"
-#include "tests/support/utf8.h"
+#include "core/utf8.h"
 
 namespace petcalc {
 namespace {
 
-using petcalc::testing::ToUtf8;
+using petcalc::ToUtf8;
 
 constexpr std::int64_t kMinUnits = std::numeric_limits<std::int64_t>::min();
 constexpr std::int64_t kMaxUnits = std::numeric_limits<std::int64_t>::max();

@@ -8,12 +8,12 @@
 #include <limits>
 #include <string>
 
-#include "tests/support/utf8.h"
+#include "core/utf8.h"
 
 namespace petcalc {
 namespace {
 
-using petcalc::testing::ToUtf8;
+using petcalc::ToUtf8;
 
 struct ValCase {
   std::u16string_view text;
@@ -142,6 +142,22 @@ TEST(Val, ReadsRadixValuesAtTheirNarrowestWidth) {
   });
 }
 
+// Radix values of more than 64 bits are rounded from their digits: halfway goes to the even
+// neighbour unless a later bit is set, and past the double range is infinity.
+TEST(Val, RoundsLongRadixValuesToNearestTiesToEven) {
+  const std::u16string max_double = u"&HFFFFFFFFFFFFF8" + std::u16string(242, u'0');
+  const std::u16string past_max = u"&HFFFFFFFFFFFFFC" + std::u16string(242, u'0');
+  ExpectAll({
+      {u"&H10000000000000800", 0x1p64},                // half an ulp: to even, down
+      {u"&H10000000000000801", 0x1p64 + 0x1p12},       // past half
+      {u"&H10000000000001800", 0x1p64 + 0x1p13},       // one and a half: to even, up
+      {u"&H100000000000008000", 0x1p68},               // 69 bits, a tie
+      {u"&H100000000000008001", 0x1p68 + 0x1p16},      // the tie broken by the last bit
+      {max_double, std::numeric_limits<double>::max()},
+      {past_max, std::numeric_limits<double>::infinity()},  // rounds up to 2^1024
+  });
+}
+
 TEST(Val, ReadsFullWidthFormsAsTheirAsciiTwins) {
   ExpectAll({
       {u"１２", 12},
@@ -200,7 +216,9 @@ TEST(Val, IgnoresADecimalCommaLocale) {
   if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
     GTEST_SKIP() << "locale de_DE.UTF-8 is not installed (tools/install-deps.sh generates it)";
   }
-  ASSERT_EQ(std::strtod("2.5", nullptr), 2.0) << "the locale should read a decimal comma";
+  if (std::strtod("2.5", nullptr) != 2.0) {
+    GTEST_SKIP() << "this C library reads a full stop whatever the locale (WebAssembly's does)";
+  }
   ExpectAll({{u"2.5", 2.5}, {u"2,5", 2}, {u"-12.5kg", -12.5}, {u"2.5E-1", 0.25}});
 }
 

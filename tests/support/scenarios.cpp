@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "tests/support/boxes.h"
-#include "tests/support/utf8.h"
+#include "core/utf8.h"
 
 namespace petcalc::testing {
 namespace {

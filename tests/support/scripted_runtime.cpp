@@ -6,7 +6,7 @@
 
 #include "core/text.h"
 #include "tests/support/boxes.h"
-#include "tests/support/utf8.h"
+#include "core/utf8.h"
 
 namespace petcalc::testing {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
-#include "tests/support/utf8.h"
+#include "core/utf8.h"
 #include "win32/wide_text.h"
 
 namespace petcalc::win32::testing {
@@ -66,7 +66,7 @@ void DialogAnswerer::Poll() {
   }
   if (++idle_ticks_ >= kWatchdogTicks) {
     ADD_FAILURE() << "unexpected dialog: "
-                  << petcalc::testing::ToUtf8(FromWide(ChildTexts(dialog, L"Static")));
+                  << petcalc::ToUtf8(FromWide(ChildTexts(dialog, L"Static")));
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     idle_ticks_ = 0;
   }

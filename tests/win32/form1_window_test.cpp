@@ -14,7 +14,7 @@
 #include "form/tab_order.h"
 #include "win32/fonts.h"
 #include "tests/support/boxes.h"
-#include "tests/support/utf8.h"
+#include "core/utf8.h"
 #include "tests/win32/fixture.h"
 #include "win32/wide_text.h"
 
@@ -23,7 +23,7 @@ namespace {
 
 using form::ControlKind;
 using form::ControlRow;
-using petcalc::testing::ToUtf8;
+using petcalc::ToUtf8;
 
 std::string Utf8(const std::wstring& text) { return ToUtf8(FromWide(text)); }
 
@@ -141,7 +141,7 @@ TEST_F(Form1Test, ScreenReadersHearEveryBoxButtonAndThePicture) {
     const ControlRow& row = each.description();
     if (row.accessible_name.empty()) continue;
     SCOPED_TRACE(row.name);
-    EXPECT_EQ(Utf8(AccessibleName(Control(each))), petcalc::testing::ToUtf8(row.accessible_name));
+    EXPECT_EQ(Utf8(AccessibleName(Control(each))), petcalc::ToUtf8(row.accessible_name));
     ++named;
   }
   EXPECT_EQ(named, 26 + 2 + 1);

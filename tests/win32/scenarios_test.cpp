@@ -5,7 +5,7 @@
 
 #include "calc/dialog_title.h"
 #include "tests/support/scenarios.h"
-#include "tests/support/utf8.h"
+#include "core/utf8.h"
 #include "tests/win32/fixture.h"
 #include "win32/wide_text.h"
 
@@ -16,12 +16,12 @@ using petcalc::testing::Answer;
 using petcalc::testing::Dialog;
 using petcalc::testing::Scenario;
 
-std::string Utf8(std::wstring_view text) { return petcalc::testing::ToUtf8(FromWide(text)); }
+std::string Utf8(std::wstring_view text) { return petcalc::ToUtf8(FromWide(text)); }
 
 // The prompt asks with its text under the dialog title, an empty field, 确定 and 取消.
 void AnswerPrompt(HWND prompt, const Dialog& expected) {
-  EXPECT_EQ(Utf8(WindowText(prompt)), petcalc::testing::ToUtf8(kDialogTitle));
-  EXPECT_EQ(Utf8(ChildTexts(prompt, L"Static")), petcalc::testing::ToUtf8(expected.text));
+  EXPECT_EQ(Utf8(WindowText(prompt)), petcalc::ToUtf8(kDialogTitle));
+  EXPECT_EQ(Utf8(ChildTexts(prompt, L"Static")), petcalc::ToUtf8(expected.text));
   EXPECT_EQ(ChildTexts(prompt, L"Button"), L"确定|取消");
   EXPECT_EQ(ChildTexts(prompt, L"Edit"), L"");
   HWND field = FindWindowExW(prompt, nullptr, L"Edit", nullptr);
@@ -48,7 +48,7 @@ void CloseMessage(HWND message, const Dialog& expected) {
   // An error's icon is a static of its own, with no text, before the text.
   std::u16string texts = error ? u"|" : u"";
   texts += WithWindowsLineBreaks(expected.text);
-  EXPECT_EQ(Utf8(ChildTexts(message, L"Static")), petcalc::testing::ToUtf8(texts));
+  EXPECT_EQ(Utf8(ChildTexts(message, L"Static")), petcalc::ToUtf8(texts));
   HWND first_static = FindWindowExW(message, nullptr, L"Static", nullptr);
   EXPECT_EQ(SendMessageW(first_static, STM_GETICON, 0, 0) != 0, error);
   EXPECT_EQ(ChildTexts(message, L"Button"), L"确定");

@@ -1,6 +1,6 @@
-#include "tests/support/utf8.h"
+#include "core/utf8.h"
 
-namespace petcalc::testing {
+namespace petcalc {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -46,4 +46,4 @@ std::string ToUtf8(std::u16string_view text) {
   return out;
 }
 
-}  // namespace petcalc::testing
+}  // namespace petcalc
