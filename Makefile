@@ -2,8 +2,8 @@
 PRESET ?= default
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build test run windows windows-test package release bench fuzz lint screenshot \
-        resources fresh-check clean
+.PHONY: all deps build test run windows windows-test web web-test web-run package release bench \
+        fuzz lint screenshot resources fresh-check clean
 
 all: build
 
@@ -14,10 +14,11 @@ build: deps
 	cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET)
 
-# The default suite also cross-builds petcalc.exe and runs its tests under wine.
+# The default suite also cross-builds petcalc.exe and runs its tests under wine, and builds the
+# web page and runs its tests under Node and in headless Chromium.
 test: build
 	ctest --preset $(PRESET) --output-on-failure
-	$(if $(filter default,$(PRESET)),$(MAKE) --no-print-directory windows-test)
+	$(if $(filter default,$(PRESET)),$(MAKE) --no-print-directory windows-test web-test)
 
 run: build
 	build/qt/petcalc
@@ -30,6 +31,19 @@ windows: deps
 # Its tests under wine, on a virtual display of their own.
 windows-test: windows
 	xvfb-run -a -s "-screen 0 1280x800x24" ctest --preset windows --output-on-failure
+
+# The calculator in a browser: build-web/site/, a folder any static host serves as it is.
+web: deps
+	tools/install-deps.sh web
+	cmake --preset web
+	cmake --build --preset web
+
+web-test: web
+	ctest --preset web --output-on-failure
+
+# Serves build-web/site/ on http://127.0.0.1:8000.
+web-run: web
+	tools/web_serve.py build-web/site 8000
 
 package: build
 	cpack --config build/CPackConfig.cmake -B build/packages
@@ -48,7 +62,7 @@ resources:
 	tools/make_resources.py resources
 
 bench: deps
-	tools/install-deps.sh bench screenshot
+	tools/install-deps.sh bench screenshot web
 	bench/run.sh
 
 fuzz:
@@ -68,4 +82,4 @@ fresh-check:
 	tools/fresh-check.sh
 
 clean:
-	rm -rf build build-asan build-clang build-fuzz build-windows dist
+	rm -rf build build-asan build-clang build-fuzz build-windows build-web dist

@@ -10,7 +10,8 @@ to change the artwork.
 - logo.jpg: baseline JPEG, 113 x 57, three 8-bit components, 4:4:4, padded with a comment
   segment to exactly 21,959 bytes.
 - logo@2x.png, logo@3x.png: the same logo drawn for high-density screens.
-- icon-16.png, icon-32.png, icon-48.png: the icon for desktop themes.
+- icon-16.png, icon-32.png, icon-48.png: the icon for desktop themes; icon-192.png and
+  icon-512.png: the web page's icons, for phones and the browsers' installed apps.
 """
 
 import io
@@ -160,7 +161,7 @@ def write_logo(folder):
 
 
 def write_theme_icons(folder):
-    for size in (16, 32, 48):
+    for size in (16, 32, 48, 192, 512):
         draw_icon(size).save(folder / f"icon-{size}.png", optimize=True)
 
 

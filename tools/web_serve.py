@@ -1,0 +1,53 @@
+#!/usr/bin/python3
+"""Serves a folder over HTTP on 127.0.0.1, as a static host would, with the types the site needs
+(.wasm as application/wasm, so the module compiles while it downloads).
+
+Usage: tools/web_serve.py <folder> [port]   (port 8000 by default; 0 picks a free one, printed)
+"""
+
+import functools
+import http.server
+import sys
+
+TYPES = {
+    ".wasm": "application/wasm",
+    ".webmanifest": "application/manifest+json",
+    ".js": "text/javascript",
+    ".css": "text/css",
+    ".html": "text/html; charset=utf-8",
+    ".json": "application/json",
+}
+
+
+class Handler(http.server.SimpleHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"  # keeps connections open, as real hosts do
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, **TYPES}
+
+    def log_message(self, *args):
+        pass
+
+
+class Server(http.server.ThreadingHTTPServer):
+    daemon_threads = True
+
+    def handle_error(self, request, client_address):
+        # A browser that goes away mid-answer is no error of the site's.
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
+def serve(folder, port):
+    """A server of `folder` on 127.0.0.1:`port`, not yet serving (call serve_forever)."""
+    return Server(("127.0.0.1", port), functools.partial(Handler, directory=folder))
+
+
+def main():
+    if len(sys.argv) not in (2, 3):
+        sys.exit(__doc__)
+    server = serve(sys.argv[1], int(sys.argv[2]) if len(sys.argv) == 3 else 8000)
+    print(f"http://127.0.0.1:{server.server_address[1]}/", flush=True)
+    server.serve_forever()
+
+
+if __name__ == "__main__":
+    main()
