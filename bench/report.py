@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Renders bench/RESULTS.md from Google Benchmark's JSON and the start-up table.
-Usage: report.py core.json window.json startup.md windows.md"""
+Usage: report.py core.json window.json startup.md windows.md web.md"""
 
 import datetime
 import json
@@ -52,6 +52,8 @@ def main():
         startup = f.read().strip()
     with open(sys.argv[4], encoding="utf-8") as f:
         windows = f.read().strip()
+    with open(sys.argv[5], encoding="utf-8") as f:
+        web = f.read().strip()
     lines = [
         "# Benchmark results",
         "",
@@ -108,7 +110,12 @@ def main():
               "half a second passes between runs. First paint done: the last drawing into the",
               "window, as the X server reports it, before half a second without any. Three",
               "consecutive runs, each table one of them.", "",
-              windows, ""]
+              windows, "",
+              "## The page in headless Chromium", "",
+              "The floor is bench/web/floor.html: the same 41 controls as plain HTML, with no",
+              "stylesheet, no script and no WebAssembly; it takes input at its DOMContentLoaded.",
+              "Each visit is a first one, in a fresh Chromium profile, from tools/web_serve.py.", "",
+              web, ""]
     print("\n".join(lines))
 
 

@@ -28,7 +28,12 @@ for run in 1 2 3; do
   echo
 done >"$out/windows.md"
 
+echo "bench: the page in headless Chromium, $runs first visits each"
+cmake --preset web >/dev/null
+cmake --build --preset web
+bench/web_bench.py build-web/site "$runs" >"$out/web.md"
+
 python3 bench/report.py "$out/core.json" "$out/window.json" "$out/startup.md" "$out/windows.md" \
-  >"$out/RESULTS.md"
+  "$out/web.md" >"$out/RESULTS.md"
 cp "$out/RESULTS.md" bench/RESULTS.md
 cat bench/RESULTS.md

@@ -1,0 +1,154 @@
+#!/usr/bin/python3
+"""The page's benchmarks in headless Chromium, printed as Markdown tables:
+- transfer size: every file of the site compressed with gzip -9;
+- time from navigation until the form takes input (the module ready, buttons included), median
+  of N fresh first visits interleaved with as many of a floor page of 41 plain controls and no
+  WebAssembly (until its DOMContentLoaded);
+- the two clicks with every box filled, in the page, no dialog: median of many.
+
+Usage: bench/web_bench.py <site folder> [runs]   (runs default 20)
+"""
+
+import gzip
+import shutil
+import statistics
+import sys
+import tempfile
+from pathlib import Path
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.wait import WebDriverWait
+
+HERE = Path(__file__).resolve().parent
+sys.path.insert(0, str(HERE.parent / "tools"))
+import web_serve  # noqa: E402
+
+KIB = 1024
+
+
+def sizes(site):
+    rows = []
+    for path in sorted(p for p in site.iterdir() if p.is_file()):
+        rows.append((path.name, path.stat().st_size, len(gzip.compress(path.read_bytes(), 9))))
+    return rows
+
+
+def chromium():
+    profile = tempfile.mkdtemp(prefix="petcalc-bench-")
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                     "--no-first-run", "--disable-background-networking",
+                     "--disable-component-update", "--disable-sync", f"--user-data-dir={profile}"):
+        options.add_argument(argument)
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options), profile
+
+
+def first_visit(url, ready_script):
+    """Milliseconds from navigation to the page's boxes being there (DOMContentLoaded) and to
+    `ready_script`'s moment."""
+    driver, profile = chromium()
+    try:
+        driver.get(url)
+        WebDriverWait(driver, 20, poll_frequency=0.01).until(lambda d: d.execute_script(ready_script))
+        return driver.execute_script(FLOOR_READY), driver.execute_script(ready_script)
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
+PAGE_READY = "const m = performance.getEntriesByName('petcalc-ready')[0]; return m && m.startTime;"
+FLOOR_READY = ("const n = performance.getEntriesByType('navigation')[0];"
+               "return n && n.domContentLoadedEventEnd > 0 && n.domContentLoadedEventEnd;")
+
+CLICK = """
+const [id, done] = [arguments[0], arguments[arguments.length - 1]];
+const root = document.documentElement;
+const times = [];
+function once() {
+  const start = performance.now();
+  new MutationObserver((changes, observer) => {
+    if (root.dataset.busy) return;
+    observer.disconnect();
+    times.push(performance.now() - start);
+    if (times.length < 200) once(); else done(times);
+  }).observe(root, {attributes: true, attributeFilter: ['data-busy']});
+  document.getElementById(id).click();
+}
+once();
+"""
+
+
+def click_times(url):
+    driver, profile = chromium()
+    try:
+        driver.get(url)
+        WebDriverWait(driver, 20).until(lambda d: d.execute_script(PAGE_READY))
+        stats = ["1", "120", "30", "25", "20", "20", "11", "143", "47", "39", "35", "25"]
+        for n, stat in enumerate(stats, 1):
+            driver.execute_script(f"document.getElementById('Text{n}').value = '{stat}'")
+        driver.execute_script("document.getElementById('Text41').value = '30'")
+        driver.set_script_timeout(60)
+        return {button: statistics.median(driver.execute_async_script(CLICK, button))
+                for button in ("Command1", "Command2")}
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
+def main():
+    site = Path(sys.argv[1]).resolve()
+    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 20
+    rows = sizes(site)
+    module = sum(z for name, _, z in rows if name in ("petcalc.js", "petcalc.wasm"))
+    total = sum(z for _, _, z in rows)
+    print("| File | bytes | gzip -9 |")
+    print("|---|---|---|")
+    for name, raw, zipped in rows:
+        print(f"| {name} | {raw:,} | {zipped:,} |")
+    print()
+    print("| Transfer, gzip -9 | size | goal | |")
+    print("|---|---|---|---|")
+    print(f"| the module and its loader | {module / KIB:.1f} KiB | ≤ 64 KiB | "
+          f"{'met' if module <= 64 * KIB else '**not met**'} |")
+    print(f"| the whole site | {total / KIB:.1f} KiB | ≤ 150 KiB | "
+          f"{'met' if total <= 150 * KIB else '**not met**'} |")
+    print()
+
+    floor_site = Path(tempfile.mkdtemp(prefix="petcalc-floor-"))
+    shutil.copy(HERE / "web" / "floor.html", floor_site / "index.html")
+    page_server, floor_server = web_serve.serve(str(site), 0), web_serve.serve(str(floor_site), 0)
+    import threading
+    for server in (page_server, floor_server):
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+    page_url = f"http://127.0.0.1:{page_server.server_address[1]}/"
+    floor_url = f"http://127.0.0.1:{floor_server.server_address[1]}/"
+    page, floor = [], []
+    first_visit(page_url, PAGE_READY)  # unmeasured: the disk cache warm for both
+    first_visit(floor_url, FLOOR_READY)
+    for _ in range(runs):
+        page.append(first_visit(page_url, PAGE_READY))
+        floor.append(first_visit(floor_url, FLOOR_READY))
+    floor_ready = statistics.median(ready for _, ready in floor)
+    print(f"| Until the form takes input ({runs} first visits each, median) | page | floor | "
+          f"ratio | goal ≤ 1.5 |")
+    print("|---|---|---|---|---|")
+    for what, index in (("boxes take typing (DOMContentLoaded)", 0),
+                        ("buttons work too (the module ready)", 1)):
+        mine = statistics.median(times[index] for times in page)
+        ratio = mine / floor_ready
+        print(f"| {what} | {mine:.1f} ms | {floor_ready:.1f} ms | {ratio:.2f} | "
+              f"{'met' if ratio <= 1.5 else '**not met**'} |")
+    print()
+    clicks = click_times(page_url)
+    print("| Click in the page, every box filled (200 each, median) | time | goal < 1 ms |")
+    print("|---|---|---|")
+    for button, kind in (("Command1", "growth (计 算)"), ("Command2", "prediction (预 测)")):
+        print(f"| {kind} | {clicks[button] * 1000:.0f} µs | "
+              f"{'met' if clicks[button] < 1 else '**not met**'} |")
+    shutil.rmtree(floor_site, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
