@@ -11,7 +11,7 @@ build=${1:-build}
 windows_build=${2:-build-windows}
 windows_only=(-e '^win32/' -e '^tests/win32/' -e '^bench/floor_win32')
 mapfile -t sources < <(git ls-files 'core/*.cpp' 'calc/*.cpp' 'form/*.cpp' 'qt/*.cpp' \
-                         'tests/*.cpp' 'bench/*.cpp' | grep -v "${windows_only[@]}")
+                         'tests/*.cpp' 'bench/*.cpp' | grep -v "${windows_only[@]}" -e '^tests/web/')
 mapfile -t windows_sources < <(git ls-files '*.cpp' | grep "${windows_only[@]}")
 
 echo "lint: clang-tidy on ${#sources[@]} files"

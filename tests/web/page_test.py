@@ -209,6 +209,16 @@ class PageTest(unittest.TestCase):
         browser.wait_until_idle()
         self.assertEqual(browser.element("Text26").get_attribute("value"), "10")
 
+        # While a click waits for its prompt, the other button starts nothing.
+        browser.element("Text12").clear()
+        browser.element("Command1").click()
+        browser.wait_for("return document.getElementById('prompt').open", "the prompt")
+        browser.js("document.getElementById('Command2').click()")
+        browser.keys("30", Keys.ENTER)
+        browser.wait_until_idle()
+        self.assertIsNone(browser.open_dialog())
+        self.assertEqual(browser.element("Text42").get_attribute("value"), "")
+
     def answer(self, browser, dialog, closed):
         browser.wait_for(f"return document.getElementById('{dialog['kind']}').open"
                          f" && window.closedDialogs === {closed}",
