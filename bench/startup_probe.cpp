@@ -60,8 +60,7 @@ Clock::time_point WaitUntilPainted(Display* display, Window window, Clock::time_
     const auto left = kSettle - (Clock::now() - changed);
     if (left <= Clock::duration::zero()) break;
     pollfd ready{fd, POLLIN, 0};
-    poll(&ready, 1,
-         static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count()));
+    poll(&ready, 1, static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count()));
   }
   XDamageDestroy(display, damage);
   return changed;

@@ -20,14 +20,14 @@ struct StatColumn {
 };
 
 inline constexpr std::array<StatColumn, 5> kStatColumns{{
-    {&StatSheet::a2, &StatSheet::b2, &StatSheet::growthStamina, form::Text14, &StatSheet::predStamina,
-     form::Text42},
+    {&StatSheet::a2, &StatSheet::b2, &StatSheet::growthStamina, form::Text14,
+     &StatSheet::predStamina, form::Text42},
     {&StatSheet::a3, &StatSheet::b3, &StatSheet::growthAttack, form::Text15, &StatSheet::predAttack,
      form::Text43},
-    {&StatSheet::a4, &StatSheet::b4, &StatSheet::growthDefence, form::Text16, &StatSheet::predDefence,
-     form::Text44},
-    {&StatSheet::a5, &StatSheet::b5, &StatSheet::growthAgility, form::Text17, &StatSheet::predAgility,
-     form::Text45},
+    {&StatSheet::a4, &StatSheet::b4, &StatSheet::growthDefence, form::Text16,
+     &StatSheet::predDefence, form::Text44},
+    {&StatSheet::a5, &StatSheet::b5, &StatSheet::growthAgility, form::Text17,
+     &StatSheet::predAgility, form::Text45},
     {&StatSheet::a6, &StatSheet::b6, &StatSheet::growthInspiration, form::Text18,
      &StatSheet::predInspiration, form::Text46},
 }};

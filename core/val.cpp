@@ -22,7 +22,6 @@ constexpr char16_t kIdeographicSpace = 0x3000;
 // Exponent digits saturate here: far beyond any magnitude that still matters.
 constexpr std::int64_t kExponentCeiling = 1'000'000'000;
 
-
 char16_t FoldFullWidth(char16_t c) {
   if (c >= kFullWidthFirst && c <= kFullWidthLast)
     return static_cast<char16_t>(c - kFullWidthToAscii);

@@ -11,19 +11,19 @@
 #include "calc/click_actions.h"
 #include "core/currency.h"
 #include "core/stat_sheet.h"
+#include "core/utf8.h"
 #include "core/whole_number.h"
 #include "fuzz/fuzz_check.h"
 #include "tests/support/scripted_runtime.h"
-#include "core/utf8.h"
 
 namespace {
 
 using namespace petcalc;
-using petcalc::testing::ScriptedRuntime;
 using petcalc::ToUtf8;
+using petcalc::testing::ScriptedRuntime;
 
 constexpr std::array<form::TextBox, 13> kInputBoxes = {
-    form::Text1, form::Text2, form::Text3,  form::Text4,  form::Text5,  form::Text6,  form::Text7,
+    form::Text1, form::Text2, form::Text3,  form::Text4,  form::Text5,  form::Text6, form::Text7,
     form::Text8, form::Text9, form::Text10, form::Text11, form::Text12, form::Text41};
 
 // Characters weighted towards numbers, with the corners that matter: signs, radix prefixes,

@@ -14,8 +14,8 @@ QStringList SimplifiedChineseFamilies();
 // default interface face. The window, its labels and boxes, and the dialogs use it.
 QFont InterfaceFont();
 
-// The buttons' faces, best first: 方正姚体 (FZYaoTi), where it is missing the Kai faces closest to its
-// brush style, then the Simplified Chinese faces.
+// The buttons' faces, best first: 方正姚体 (FZYaoTi), where it is missing the Kai faces closest to
+// its brush style, then the Simplified Chinese faces.
 QStringList ButtonFamilies();
 
 // 12 points bold in the buttons' faces.

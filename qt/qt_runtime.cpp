@@ -9,7 +9,9 @@
 namespace petcalc::qt {
 
 // Every text box of the form is drawn as a QLineEdit.
-QLineEdit& QtRuntime::Box(form::TextBox box) const { return *static_cast<QLineEdit*>(controls_[box]); }
+QLineEdit& QtRuntime::Box(form::TextBox box) const {
+  return *static_cast<QLineEdit*>(controls_[box]);
+}
 
 std::u16string QtRuntime::GetText(form::TextBox box) { return Box(box).text().toStdU16String(); }
 

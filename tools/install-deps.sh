@@ -3,11 +3,11 @@
 # comma-decimal locale the locale test uses. Usage: tools/install-deps.sh [group...]
 # Groups: build (default: compile, run and every test, the validators, the package and its
 # checker, the accessibility test, and the Windows cross build with wine and a font to test it
-# in), web (the WebAssembly build with Emscripten and Node, and headless Chromium with its
-# driver and Selenium for the page's tests), bench (Google Benchmark), screenshot (Xvfb and ImageMagick), art (what
-# tools/make_resources.py draws with), fuzz (clang and libFuzzer), lint (clang-tidy and
-# cppcheck), fresh (mmdebstrap, for tools/fresh-check.sh). LOCALE_GEN_FILE names the locale list
-# to edit (default /etc/locale.gen).
+# in), web (the WebAssembly build with Emscripten and Node, and headless Chromium with its driver
+# and Selenium for the page's tests), bench (Google Benchmark), screenshot (Xvfb and
+# ImageMagick), art (what tools/make_resources.py draws with), fuzz (clang and libFuzzer), lint
+# (clang-format, clang-tidy and cppcheck), fresh (mmdebstrap, for tools/fresh-check.sh).
+# LOCALE_GEN_FILE names the locale list to edit (default /etc/locale.gen).
 set -euo pipefail
 
 declare -A GROUPS_PACKAGES=(
@@ -21,7 +21,7 @@ declare -A GROUPS_PACKAGES=(
   [screenshot]="xvfb xauth x11-utils imagemagick"
   [art]="python3-pil fonts-dejavu-core"
   [fuzz]="clang-14 libclang-rt-14-dev"
-  [lint]="clang-tidy-14 cppcheck"
+  [lint]="clang-tidy-14 clang-format-14 cppcheck"
   [fresh]="mmdebstrap"
 )
 locale_gen_file=${LOCALE_GEN_FILE:-/etc/locale.gen}

@@ -3,7 +3,6 @@
 // <site>/index.html: the template with its controls and dialogs filled in; <site>/controls.css:
 // each control's rectangle in CSS pixels and its stacking; <test-data>/form.json: the table as
 // the browser tests check the page against it. Run under Node, with the real file system.
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -71,15 +70,15 @@ std::string Controls() {
 std::string ControlsCss() {
   std::string css;
   const form::PixelSize client = form::ClientSize();
-  css += "#Form1 { width: " + std::to_string(client.width) + "px; height: " +
-         std::to_string(client.height) + "px; }\n";
+  css += "#Form1 { width: " + std::to_string(client.width) +
+         "px; height: " + std::to_string(client.height) + "px; }\n";
   for (const form::Control control : form::Control::All()) {
     const form::PixelRect r = form::PixelsOf(control);
     css += "#" + std::string(control.name()) + " { left: " + std::to_string(r.left) +
            "px; top: " + std::to_string(r.top) + "px;";
     if (!control.description().auto_size) {
-      css += " width: " + std::to_string(r.width) + "px; height: " + std::to_string(r.height) +
-             "px;";
+      css +=
+          " width: " + std::to_string(r.width) + "px; height: " + std::to_string(r.height) + "px;";
     }
     css += control == form::kStackedBelowAll ? " z-index: 0; }\n" : " }\n";
   }
@@ -88,9 +87,9 @@ std::string ControlsCss() {
 
 std::string FormJson() {
   const form::PixelSize client = form::ClientSize();
-  std::string json = "{\n  \"title\": " + JsonString(form::kForm1Title) +
-                     ",\n  \"client\": [" + std::to_string(client.width) + ", " +
-                     std::to_string(client.height) + "],\n  \"controls\": [\n";
+  std::string json = "{\n  \"title\": " + JsonString(form::kForm1Title) + ",\n  \"client\": [" +
+                     std::to_string(client.width) + ", " + std::to_string(client.height) +
+                     "],\n  \"controls\": [\n";
   for (const form::Control control : form::Control::All()) {
     const ControlRow& row = control.description();
     const form::PixelRect r = form::PixelsOf(control);
@@ -98,9 +97,8 @@ std::string FormJson() {
     json += std::string(control.row() == 0 ? "" : ",\n") + "    {\"name\": \"" +
             std::string(row.name) + "\", \"kind\": \"" +
             std::string(kKinds[static_cast<int>(row.kind)]) + "\", \"rect\": [" +
-            std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
-            std::to_string(r.width) + ", " + std::to_string(r.height) +
-            "], \"caption\": " + JsonString(row.caption) +
+            std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.width) +
+            ", " + std::to_string(r.height) + "], \"caption\": " + JsonString(row.caption) +
             ", \"readOnly\": " + (row.read_only ? "true" : "false") +
             ", \"autoSize\": " + (row.auto_size ? "true" : "false") +
             ", \"accessibleName\": " + JsonString(row.accessible_name) + "}";

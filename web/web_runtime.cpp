@@ -5,7 +5,8 @@
 #include <string>
 
 // The page's side (app.js, Module.page). Texts cross as UTF-16 code units in the module's memory,
-// a pointer and a length each way (module_text.js).
+// a pointer and a length each way (module_text.js). The bodies are JavaScript, laid out as such.
+// clang-format off
 EM_JS(int, petcalc_text_length, (int row), { return Module.page.text(row).length; });
 
 EM_JS(void, petcalc_copy_text, (int row, char16_t* out), {
@@ -36,6 +37,7 @@ EM_ASYNC_JS(void, petcalc_error,
   const page = Module.page;
   await page.error(petcalcRead(text, text_length), petcalcRead(title, title_length));
 });
+// clang-format on
 
 namespace petcalc::web {
 namespace {
@@ -56,9 +58,9 @@ void WebRuntime::SetText(form::TextBox box, std::u16string_view text) {
 }
 
 std::u16string WebRuntime::InputBox(std::u16string_view prompt, std::u16string_view title) {
-  std::u16string answer(
-      static_cast<std::size_t>(petcalc_ask(prompt.data(), Length(prompt), title.data(), Length(title))),
-      u'\0');
+  std::u16string answer(static_cast<std::size_t>(petcalc_ask(prompt.data(), Length(prompt),
+                                                             title.data(), Length(title))),
+                        u'\0');
   petcalc_take_answer(answer.data());
   return answer;
 }

@@ -175,8 +175,7 @@ void Form1Window::OnCreate() {
   for (const Control control : Control::All()) {
     if (controls_[control] == nullptr) CreateControl(control);
   }
-  SetWindowPos(controls_[form::kStackedBelowAll], HWND_BOTTOM, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE);
+  SetWindowPos(controls_[form::kStackedBelowAll], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   runtime_ = std::make_unique<Win32Runtime>(hwnd_, controls_);
   focus_ = controls_[form::kFirstFocus];
   SizeClientArea();
@@ -281,10 +280,10 @@ void Form1Window::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (!logo_) return;
   const MemoryDc source(item.hDC);
   const Selection selected(source.get(), logo_.get());
-  BITMAP size{};
-  GetObjectW(logo_.get(), sizeof size, &size);
-  BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, size.bmWidth, size.bmHeight, source.get(),
-         0, 0, SRCCOPY);
+  // LoadLogo makes the logo the picture's own size at dpi_.
+  const form::PixelRect size = form::PixelsOf(form::Image1, dpi_);
+  BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, size.width, size.height, source.get(), 0, 0,
+         SRCCOPY);
 }
 
 // The size the window should take at `dpi`: at the form's own size, the form's size there with
@@ -297,9 +296,11 @@ bool Form1Window::OnGetDpiScaledSize(int dpi, SIZE& size) const {
   const SIZE client{size.cx - old_frame.cx, size.cy - old_frame.cy};
   const form::PixelSize natural = form::ClientSize(dpi_);
   if (client.cx == natural.width && client.cy == natural.height) {
-    size = {form::ClientSize(dpi).width + new_frame.cx, form::ClientSize(dpi).height + new_frame.cy};
+    size = {form::ClientSize(dpi).width + new_frame.cx,
+            form::ClientSize(dpi).height + new_frame.cy};
   } else {
-    size = {MulDiv(client.cx, dpi, dpi_) + new_frame.cx, MulDiv(client.cy, dpi, dpi_) + new_frame.cy};
+    size = {MulDiv(client.cx, dpi, dpi_) + new_frame.cx,
+            MulDiv(client.cy, dpi, dpi_) + new_frame.cy};
   }
   return true;
 }

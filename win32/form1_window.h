@@ -21,8 +21,9 @@ class Win32Runtime;
 // The program's one window, drawn with plain Windows controls from the form's control table:
 // STATIC labels, EDIT boxes, BUTTON push buttons and an owner-drawn STATIC picture, at their
 // twips rectangles scaled by the window's DPI, and scaled again when the window moves to a
-// screen of another density. Every box, button and the picture carries its accessible name. It owns the StatSheet for as long as it lives; "计 算" and "预 测"
-// run the two click actions on it. Nothing is laid out again on resize.
+// screen of another density. Every box, button and the picture carries its accessible name.
+// It owns the StatSheet for as long as it lives; "计 算" and "预 测" run the two click actions
+// on it. Nothing is laid out again on resize.
 class Form1Window {
  public:
   // Creates the window, hidden, at the window system's default position.

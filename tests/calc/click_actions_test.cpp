@@ -26,8 +26,8 @@ TEST(Click, EachButtonRunsItsOwnCalculationAndNoOtherControlRunsAny) {
   TypeTypicalStats(form);
   form.Type(form::Text41, u"21");
   StatSheet sheet;
-  for (const form::Control other : {form::Control(form::Text1), form::Control(form::Image1),
-                                    form::Control(form::Label1)}) {
+  for (const form::Control other :
+       {form::Control(form::Text1), form::Control(form::Image1), form::Control(form::Label1)}) {
     Click(other, form, sheet);
   }
   EXPECT_THAT(form.Log(), ElementsAre());

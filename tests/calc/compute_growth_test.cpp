@@ -5,17 +5,17 @@
 
 #include "calc/click_actions.h"
 #include "core/stat_sheet.h"
+#include "core/utf8.h"
 #include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
-#include "core/utf8.h"
 
 namespace petcalc {
 namespace {
 
+using petcalc::ToUtf8;
 using petcalc::testing::kGrowthBoxes;
 using petcalc::testing::kOverflowEntry;
 using petcalc::testing::ScriptedRuntime;
-using petcalc::ToUtf8;
 using petcalc::testing::TypeStats;
 using ::testing::ElementsAre;
 
@@ -36,7 +36,7 @@ TEST(ComputeGrowth, ShowsEachStatsGrowthPerLevelToFourPlaces) {
       {1, 33, 0, -1, "-0.0312"},
       {1, 20001, 0, 1, "0"},       // 0.00005: a decimal tie, to even
       {1, 20001, 0, 5, "0.0002"},  // 0.00025: a decimal tie, to even
-      {11, 1, 75, 50, "2.5"},  // current level below initial: no refusal
+      {11, 1, 75, 50, "2.5"},      // current level below initial: no refusal
       {0, 1, 0, 2147483647, "2147483647"},
       {1, 0, 0, -2147483648, "2147483648"},
   };

@@ -7,17 +7,17 @@
 
 #include "core/calc_error.h"
 #include "core/stat_sheet.h"
+#include "core/utf8.h"
 #include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
-#include "core/utf8.h"
 
 namespace petcalc {
 namespace {
 
+using petcalc::ToUtf8;
 using petcalc::testing::kStatBoxes;
 using petcalc::testing::kTypicalStats;
 using petcalc::testing::ScriptedRuntime;
-using petcalc::ToUtf8;
 using ::testing::ElementsAre;
 
 form::TextBox Box(int n) { return kStatBoxes[static_cast<std::size_t>(n - 1)]; }

@@ -7,17 +7,17 @@
 
 #include "calc/click_actions.h"
 #include "core/stat_sheet.h"
+#include "core/utf8.h"
 #include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
-#include "core/utf8.h"
 
 namespace petcalc {
 namespace {
 
+using petcalc::ToUtf8;
 using petcalc::testing::kOverflowEntry;
 using petcalc::testing::kPredictionBoxes;
 using petcalc::testing::ScriptedRuntime;
-using petcalc::ToUtf8;
 using petcalc::testing::TypeStats;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;

@@ -1,12 +1,13 @@
 // The shared scenarios through the real click actions, their dialogs scripted.
+#include "tests/support/scenarios.h"
+
 #include <gtest/gtest.h>
 
 #include "calc/click_actions.h"
 #include "calc/dialog_title.h"
 #include "core/stat_sheet.h"
-#include "tests/support/scenarios.h"
-#include "tests/support/scripted_runtime.h"
 #include "core/utf8.h"
+#include "tests/support/scripted_runtime.h"
 
 namespace petcalc::testing {
 namespace {

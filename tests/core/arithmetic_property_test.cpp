@@ -15,15 +15,15 @@
 
 #include "core/calc_error.h"
 #include "core/currency.h"
+#include "core/utf8.h"
 #include "core/whole_number.h"
 #include "tests/support/attempt.h"
-#include "core/utf8.h"
 
 namespace petcalc {
 namespace {
 
-using petcalc::testing::AttemptOrOverflow;
 using petcalc::ToUtf8;
+using petcalc::testing::AttemptOrOverflow;
 
 constexpr std::int32_t kMin32 = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax32 = std::numeric_limits<std::int32_t>::max();

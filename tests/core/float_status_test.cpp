@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "core/calc_error.h"
 #include "core/text.h"
 

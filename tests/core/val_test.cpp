@@ -148,11 +148,11 @@ TEST(Val, RoundsLongRadixValuesToNearestTiesToEven) {
   const std::u16string max_double = u"&HFFFFFFFFFFFFF8" + std::u16string(242, u'0');
   const std::u16string past_max = u"&HFFFFFFFFFFFFFC" + std::u16string(242, u'0');
   ExpectAll({
-      {u"&H10000000000000800", 0x1p64},                // half an ulp: to even, down
-      {u"&H10000000000000801", 0x1p64 + 0x1p12},       // past half
-      {u"&H10000000000001800", 0x1p64 + 0x1p13},       // one and a half: to even, up
-      {u"&H100000000000008000", 0x1p68},               // 69 bits, a tie
-      {u"&H100000000000008001", 0x1p68 + 0x1p16},      // the tie broken by the last bit
+      {u"&H10000000000000800", 0x1p64},            // half an ulp: to even, down
+      {u"&H10000000000000801", 0x1p64 + 0x1p12},   // past half
+      {u"&H10000000000001800", 0x1p64 + 0x1p13},   // one and a half: to even, up
+      {u"&H100000000000008000", 0x1p68},           // 69 bits, a tie
+      {u"&H100000000000008001", 0x1p68 + 0x1p16},  // the tie broken by the last bit
       {max_double, std::numeric_limits<double>::max()},
       {past_max, std::numeric_limits<double>::infinity()},  // rounds up to 2^1024
   });

@@ -1,8 +1,9 @@
+#include "form/controls.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "form/controls.h"
 #include "form/layout.h"
 #include "form/logo.h"
 #include "form/tab_order.h"
@@ -35,9 +36,9 @@ TEST(Layout, ScalesEachMeasureOnItsOwn) {
     int dpi;
     PixelRect pixels;
   } cases[] = {
-      {Text1, 96, {64, 32, 57, 18}},       {Text1, 192, {128, 64, 114, 36}},
-      {Text1, 144, {96, 48, 85, 27}},      {Text26, 120, {80, 200, 91, 22}},
-      {Image1, 96, {144, 120, 113, 57}},   {Command2, 144, {504, 192, 97, 85}},
+      {Text1, 96, {64, 32, 57, 18}},     {Text1, 192, {128, 64, 114, 36}},
+      {Text1, 144, {96, 48, 85, 27}},    {Text26, 120, {80, 200, 91, 22}},
+      {Image1, 96, {144, 120, 113, 57}}, {Command2, 144, {504, 192, 97, 85}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.control.name() << " at " << c.dpi);
@@ -51,7 +52,8 @@ TEST(Logo, TheNextLargerRenditionServesEachDensity) {
   EXPECT_EQ(kLogoSize, (PixelSize{113, 57}));
   const struct {
     int dpi, density;
-  } cases[] = {{72, 1}, {96, 1}, {97, 2}, {120, 2}, {144, 2}, {192, 2}, {193, 3}, {288, 3}, {480, 3}};
+  } cases[] = {{72, 1},  {96, 1},  {97, 2},  {120, 2}, {144, 2},
+               {192, 2}, {193, 3}, {288, 3}, {480, 3}};
   for (const auto& c : cases) EXPECT_EQ(LogoDensity(c.dpi), c.density) << c.dpi;
 }
 

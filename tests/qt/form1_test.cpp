@@ -21,8 +21,8 @@
 #include "qt/logo_view.h"
 #include "qt/pixels.h"
 #include "qt/qt_text.h"
-#include "tests/support/boxes.h"
 #include "tests/qt/qt_form_test.h"
+#include "tests/support/boxes.h"
 
 namespace petcalc::qt {
 namespace {
@@ -137,8 +137,8 @@ TEST_F(Form1Test, TabAndShiftTabMoveThroughTheRealKeyboard) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     visited.push_back(QApplication::focusWidget());
   }
-  EXPECT_THAT(visited, ElementsAre(Control(form::Text41), Control(form::Command2),
-                                   Control(form::Text13)));
+  EXPECT_THAT(visited,
+              ElementsAre(Control(form::Text41), Control(form::Command2), Control(form::Text13)));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
   EXPECT_EQ(QApplication::focusWidget(), Control(form::Command2));
   Box(form::Text26)->setFocus();

@@ -1,5 +1,7 @@
 // The shared scenarios through the real Qt window: keys typed into its boxes, the mouse on its
 // buttons, and its real dialogs answered as a player answers them.
+#include "tests/support/scenarios.h"
+
 #include <gtest/gtest.h>
 
 #include <QInputDialog>
@@ -11,7 +13,6 @@
 #include "calc/dialog_title.h"
 #include "qt/qt_text.h"
 #include "tests/qt/qt_form_test.h"
-#include "tests/support/scenarios.h"
 
 namespace petcalc::testing {
 namespace {

@@ -12,12 +12,10 @@ inline constexpr std::array<form::TextBox, 12> kStatBoxes = {
     form::Text7, form::Text8, form::Text9, form::Text10, form::Text11, form::Text12};
 
 // The five growth boxes and the five prediction boxes, Stamina to Inspiration.
-inline constexpr std::array<form::TextBox, 5> kGrowthBoxes = {form::Text14, form::Text15,
-                                                              form::Text16, form::Text17,
-                                                              form::Text18};
-inline constexpr std::array<form::TextBox, 5> kPredictionBoxes = {form::Text42, form::Text43,
-                                                                  form::Text44, form::Text45,
-                                                                  form::Text46};
+inline constexpr std::array<form::TextBox, 5> kGrowthBoxes = {
+    form::Text14, form::Text15, form::Text16, form::Text17, form::Text18};
+inline constexpr std::array<form::TextBox, 5> kPredictionBoxes = {
+    form::Text42, form::Text43, form::Text44, form::Text45, form::Text46};
 
 // Every box of the window as the grid shows it: four rows of six, then the two sums.
 inline constexpr std::array<form::TextBox, 26> kAllBoxes = {

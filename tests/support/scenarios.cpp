@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "tests/support/boxes.h"
 #include "core/utf8.h"
+#include "tests/support/boxes.h"
 
 namespace petcalc::testing {
 namespace {
@@ -84,12 +84,14 @@ std::vector<Scenario> MakeScenarios() {
   const Stats no_inspiration = With(kTypicalStats, form::Text12, u"");
 
   std::vector<Dialog> all_prompts;
-  for (std::size_t i = 0; i < 12; ++i) all_prompts.push_back(Prompt(kPrompts[i], Typed(kTypicalStats[i])));
+  for (std::size_t i = 0; i < 12; ++i) {
+    all_prompts.push_back(Prompt(kPrompts[i], Typed(kTypicalStats[i])));
+  }
 
   const Stats lenient = {u"1",  u"5 0", u"12abc", u"&H10", u"１０", u" 10 ",
                          u"11", u"75",  u"50",    u"60",   u"30",   u"30"};
-  const Stats limits = {u"0", u"0", u"0", u"0", u"0", u"0", u"1", u"2147483647", u"0", u"0", u"0",
-                        u""};
+  const Stats limits = {u"0", u"0",          u"0", u"0", u"0", u"0",
+                        u"1", u"2147483647", u"0", u"0", u"0", u""};
   const Stats limits_typed = With(limits, form::Text12, u"2147483647");
   const Stats descending = With(With(With(limits_typed, form::Text1, u"1"), form::Text7, u"0"),
                                 form::Text8, u"-2147483648");
@@ -121,8 +123,7 @@ std::vector<Scenario> MakeScenarios() {
        {{TypeStats(equal_levels),
          form::Command1,
          {Message(kCannotCalculate)},
-         Boxes(RowOf(equal_levels, 0), RowOf(equal_levels, 6), kEmptyRow, kEmptyRow, u"0",
-               u"0")}}},
+         Boxes(RowOf(equal_levels, 0), RowOf(equal_levels, 6), kEmptyRow, kEmptyRow, u"0", u"0")}}},
       {"GrowthRefusedAfterACalculationShowsItsSumsAgain",
        {{TypeStats(kTypicalStats), form::Command1, {}, typical_growth},
         {{{form::Text7, u"1"}},

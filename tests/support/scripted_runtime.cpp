@@ -5,8 +5,8 @@
 #include <stdexcept>
 
 #include "core/text.h"
-#include "tests/support/boxes.h"
 #include "core/utf8.h"
+#include "tests/support/boxes.h"
 
 namespace petcalc::testing {
 namespace {

@@ -107,8 +107,8 @@ TEST_F(DialogsTest, TheErrorSignIsDrawnForTheDialogsDensity) {
 }
 
 TEST(Dialogs, APromptThatCannotBeShownIsAFailureNotAnEmptyAnswer) {
-  HWND gone = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                              nullptr);
+  HWND gone =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   DestroyWindow(gone);
   EXPECT_THROW(AskText(gone, u"请在输入初始等级", u"Tenvo友情提示"), std::runtime_error);
   EXPECT_THROW(ShowMessage(gone, u"对不起无法计算", u"Tenvo友情提示"), std::runtime_error);

@@ -3,9 +3,9 @@
 #include <oleacc.h>
 #include <windowsx.h>
 
+#include "core/utf8.h"
 #include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
-#include "core/utf8.h"
 #include "win32/wide_text.h"
 
 namespace petcalc::win32::testing {
@@ -65,8 +65,7 @@ void DialogAnswerer::Poll() {
     return;
   }
   if (++idle_ticks_ >= kWatchdogTicks) {
-    ADD_FAILURE() << "unexpected dialog: "
-                  << petcalc::ToUtf8(FromWide(ChildTexts(dialog, L"Static")));
+    ADD_FAILURE() << "unexpected dialog: " << Utf8(ChildTexts(dialog, L"Static"));
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     idle_ticks_ = 0;
   }
@@ -170,10 +169,13 @@ long AccessibleRole(HWND window) {
   IAccessible* object = ClientObject(window);
   if (object == nullptr) return -1;
   VARIANT role{};
-  const long found = SUCCEEDED(object->get_accRole(Self(), &role)) && role.vt == VT_I4 ? role.lVal : -1;
+  const long found =
+      SUCCEEDED(object->get_accRole(Self(), &role)) && role.vt == VT_I4 ? role.lVal : -1;
   object->Release();
   return found;
 }
+
+std::string Utf8(std::wstring_view text) { return petcalc::ToUtf8(FromWide(text)); }
 
 std::wstring ChildTexts(HWND dialog, const wchar_t* class_name) {
   std::wstring texts;

@@ -76,6 +76,8 @@ class Form1Test : public ::testing::Test {
 // What a screen reader reads of a window: the name and the role of its client object.
 std::wstring AccessibleName(HWND window);
 long AccessibleRole(HWND window);
+// A window's text as UTF-8, for comparisons that print readably when they fail.
+std::string Utf8(std::wstring_view text);
 // The texts of a dialog's children of one class, in their order.
 std::wstring ChildTexts(HWND dialog, const wchar_t* class_name);
 // Presses the dialog's button of that caption.

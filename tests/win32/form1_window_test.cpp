@@ -10,12 +10,12 @@
 #include <array>
 #include <string>
 
+#include "core/utf8.h"
 #include "form/layout.h"
 #include "form/tab_order.h"
-#include "win32/fonts.h"
 #include "tests/support/boxes.h"
-#include "core/utf8.h"
 #include "tests/win32/fixture.h"
+#include "win32/fonts.h"
 #include "win32/wide_text.h"
 
 namespace petcalc::win32::testing {
@@ -23,9 +23,6 @@ namespace {
 
 using form::ControlKind;
 using form::ControlRow;
-using petcalc::ToUtf8;
-
-std::string Utf8(const std::wstring& text) { return ToUtf8(FromWide(text)); }
 
 std::wstring ClassName(HWND control) {
   wchar_t name[32] = {};
@@ -183,7 +180,8 @@ TEST_F(Form1Test, AtItsOwnSizeItAsksForTheFormsSizeAtTheNewDensity) {
   // Under wine the frame keeps the screen's real density, so the window's own rectangle, not its
   // client area, shows that the suggestion was taken as it was.
   const RECT now = WindowRect(window().hwnd());
-  SendDpiChanged(window().hwnd(), other, {now.left, now.top, now.left + size.cx, now.top + size.cy});
+  SendDpiChanged(window().hwnd(), other,
+                 {now.left, now.top, now.left + size.cx, now.top + size.cy});
   EXPECT_EQ(window().dpi(), other);
   ExpectEveryControlAsDescribed(window());
   const RECT after = WindowRect(window().hwnd());
@@ -335,7 +333,8 @@ TEST_F(Form1Test, FollowsTheSystemColours) {
                                                  reinterpret_cast<WPARAM>(dc),
                                                  reinterpret_cast<LPARAM>(Control(name))));
   };
-  EXPECT_EQ(brush(form::Text14), GetSysColorBrush(COLOR_WINDOW));  // read-only boxes stay edit-white
+  // Read-only boxes stay edit-white.
+  EXPECT_EQ(brush(form::Text14), GetSysColorBrush(COLOR_WINDOW));
   EXPECT_EQ(brush(form::Label1), GetSysColorBrush(COLOR_BTNFACE));
   DeleteDC(dc);
   EXPECT_EQ(GetClassLongPtrW(window().hwnd(), GCLP_HBRBACKGROUND), COLOR_BTNFACE + 1);

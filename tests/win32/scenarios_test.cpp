@@ -1,10 +1,11 @@
 // The shared scenarios through the real Windows window: characters typed into its boxes, its
 // buttons pressed, and its real dialogs answered from a timer as a player answers them.
+#include "tests/support/scenarios.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "calc/dialog_title.h"
-#include "tests/support/scenarios.h"
 #include "core/utf8.h"
 #include "tests/win32/fixture.h"
 #include "win32/wide_text.h"
@@ -15,8 +16,6 @@ namespace {
 using petcalc::testing::Answer;
 using petcalc::testing::Dialog;
 using petcalc::testing::Scenario;
-
-std::string Utf8(std::wstring_view text) { return petcalc::ToUtf8(FromWide(text)); }
 
 // The prompt asks with its text under the dialog title, an empty field, 确定 and 取消.
 void AnswerPrompt(HWND prompt, const Dialog& expected) {
