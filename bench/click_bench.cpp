@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/click_actions.h"
-#include "core/stat_sheet.h"
+#include "calc/stat_sheet.h"
 #include "tests/support/scripted_runtime.h"
 
 namespace petcalc {

@@ -34,8 +34,7 @@ BENCHMARK(BM_Window_Floor)->Unit(benchmark::kMicrosecond);
 // A megabyte in a stat box and in the target box: putting it there, and then both buttons.
 class MegabyteWindow : public testing::QtForm {
  public:
-  MegabyteWindow() : script_(window().runtime()) {
-    window().runClicksOn(script_);
+  MegabyteWindow() : QtForm(Dialogs::kScripted) {
     window().show();
     PutStats(testing::kTypicalStats);
   }
@@ -45,16 +44,13 @@ class MegabyteWindow : public testing::QtForm {
     Put(form::Text41, QStringLiteral("21") + QString(1 << 20, u'x'));
   }
   void ClickBoth() {
-    static_cast<QPushButton*>(Control(form::Command1))->click();
-    static_cast<QPushButton*>(Control(form::Command2))->click();
+    Control(form::Command1)->click();
+    Control(form::Command2)->click();
   }
   bool Correct() {
     return Text(form::Text14) == QStringLiteral("2.5") &&
-           Text(form::Text42) == QStringLiteral("100") && script_.Dialogs().empty();
+           Text(form::Text42) == QStringLiteral("100") && script().Dialogs().empty();
   }
-
- private:
-  testing::ScriptedRuntime script_;
 };
 
 void BM_Window_PasteMegabyte(benchmark::State& state) {

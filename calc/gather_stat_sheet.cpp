@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "calc/dialog_title.h"
-#include "core/stat_sheet.h"
+#include "calc/stat_sheet.h"
 #include "core/text.h"
 #include "core/val.h"
 #include "core/whole_number.h"

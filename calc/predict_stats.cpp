@@ -4,8 +4,8 @@
 
 #include "calc/dialog_title.h"
 #include "calc/stat_columns.h"
+#include "calc/stat_sheet.h"
 #include "core/float_status.h"
-#include "core/stat_sheet.h"
 #include "core/text.h"
 #include "core/val.h"
 #include "core/whole_number.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/stat_sheet.h"
+#include "calc/stat_sheet.h"
 #include "form/controls.h"
 
 namespace petcalc {

@@ -9,11 +9,11 @@
 #include <string>
 
 #include "calc/click_actions.h"
+#include "calc/stat_sheet.h"
 #include "core/currency.h"
-#include "core/stat_sheet.h"
-#include "core/utf8.h"
 #include "core/whole_number.h"
 #include "fuzz/fuzz_check.h"
+#include "runtime/utf8.h"
 #include "tests/support/scripted_runtime.h"
 
 namespace {

@@ -5,14 +5,12 @@
 #include <QPushButton>
 #include <limits>
 
-#include "calc/click_actions.h"
 #include "form/layout.h"
 #include "form/tab_order.h"
 #include "qt/command_button.h"
 #include "qt/fonts.h"
 #include "qt/logo_view.h"
 #include "qt/pixels.h"
-#include "qt/qt_runtime.h"
 #include "qt/qt_text.h"
 
 namespace petcalc::qt {
@@ -24,7 +22,7 @@ using form::ControlRow;
 
 QRect PlaceOf(const ControlRow& row) { return ToQRect(form::ToPixels(row.rect)); }
 
-QWidget* CreateLabel(const ControlRow& row, QWidget* parent) {
+QLabel* CreateLabel(const ControlRow& row, QWidget* parent) {
   auto* label = new QLabel(ToQString(row.caption), parent);
   label->setAlignment(Qt::AlignCenter);
   label->setAutoFillBackground(true);
@@ -34,7 +32,7 @@ QWidget* CreateLabel(const ControlRow& row, QWidget* parent) {
   return label;
 }
 
-QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
+QLineEdit* CreateTextBox(const ControlRow& row, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setAlignment(Qt::AlignCenter);
   box->setMaxLength(std::numeric_limits<int>::max());
@@ -43,22 +41,30 @@ QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
   return box;
 }
 
-QWidget* CreateButton(const ControlRow& row, QWidget* parent) {
+CommandButton* CreateButton(const ControlRow& row, QWidget* parent) {
   auto* button = new CommandButton(parent);
   button->setText(ToQString(row.caption));
   button->setGeometry(PlaceOf(row));
   return button;
 }
 
-QWidget* CreatePicture(const ControlRow& row, QWidget* parent) {
+LogoView* CreatePicture(const ControlRow& row, QWidget* parent) {
   auto* picture = new LogoView(parent);
   picture->setGeometry(PlaceOf(row));
   return picture;
 }
 
+FormsRuntime* Decorated(const RuntimeDecorator& decorate, std::unique_ptr<FormsRuntime>& made,
+                        FormsRuntime& own) {
+  if (!decorate) return &own;
+  made = decorate(own);
+  return made.get();
+}
+
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+Form1::Form1(const RuntimeDecorator& decorate)
+    : runtime_(*this, widgets_), calculator_(*Decorated(decorate, decorated_, runtime_)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(ToQString(form::kForm1Title));
   resize(form::ClientSize().width, form::ClientSize().height);
@@ -66,58 +72,48 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   createControls();
   control(form::kStackedBelowAll)->lower();
   setTabOrderFromTable();
-  runtime_ = std::make_unique<QtRuntime>(*this, controls_);
-  clicks_runtime_ = runtime_.get();
-  createConnections();
   control(form::kFirstFocus)->setFocus();
 }
 
 Form1::~Form1() = default;
 
-FormsRuntime& Form1::runtime() { return *runtime_; }
-
 void Form1::createControls() {
   for (const Control control : Control::All()) {
-    controls_[control] = createControl(control.description());
-    controls_[control]->setObjectName(ToQString(control.name()));
+    QWidget* made = createControl(control);
+    made->setObjectName(ToQString(control.name()));
   }
 }
 
-QWidget* Form1::createControl(const ControlRow& row) {
-  QWidget* control = nullptr;
+QWidget* Form1::createControl(Control control) {
+  const ControlRow& row = control.description();
   switch (row.kind) {
     case ControlKind::kLabel:
-      control = CreateLabel(row, this);
+      widgets_.Set(control, CreateLabel(row, this));
       break;
     case ControlKind::kTextBox:
-      control = CreateTextBox(row, this);
+      widgets_.Set(control, CreateTextBox(row, this));
       break;
-    case ControlKind::kPushButton:
-      control = CreateButton(row, this);
+    case ControlKind::kPushButton: {
+      CommandButton* button = CreateButton(row, this);
+      connect(button, &QPushButton::clicked, this, [this, control] { calculator_.Click(control); });
+      widgets_.Set(control, button);
       break;
+    }
     case ControlKind::kPicture:
-      control = CreatePicture(row, this);
+      widgets_.Set(control, CreatePicture(row, this));
       break;
   }
-  if (!row.accessible_name.empty()) control->setAccessibleName(ToQString(row.accessible_name));
+  QWidget* made = widgets_[control];
+  if (!row.accessible_name.empty()) made->setAccessibleName(ToQString(row.accessible_name));
   // The interface font is the application's; only the other role needs a font of its own.
-  if (row.font == form::FontRole::kButton) control->setFont(ButtonFont());
-  return control;
+  if (row.font == form::FontRole::kButton) made->setFont(ButtonFont());
+  return made;
 }
 
 void Form1::setTabOrderFromTable() {
   constexpr auto kStops = form::TabOrder();
   for (std::size_t i = 1; i < kStops.size(); ++i) {
-    setTabOrder(controls_[kStops[i - 1]], controls_[kStops[i]]);
-  }
-}
-
-void Form1::createConnections() {
-  for (const Control control : Control::All()) {
-    if (auto* button = qobject_cast<QPushButton*>(controls_[control])) {
-      connect(button, &QPushButton::clicked, this,
-              [this, control] { Click(control, *clicks_runtime_, sheet_); });
-    }
+    setTabOrder(widgets_[kStops[i - 1]], widgets_[kStops[i]]);
   }
 }
 

@@ -3,50 +3,44 @@
 #include <QWidget>
 #include <memory>
 
-#include "core/stat_sheet.h"
+#include "calc/calculator.h"
 #include "form/controls.h"
-
-namespace petcalc {
-class FormsRuntime;
-}
+#include "qt/form1_widgets.h"
+#include "qt/qt_runtime.h"
+#include "runtime/forms_runtime.h"
 
 namespace petcalc::qt {
 
-class QtRuntime;
-
 // The program's one window, drawn from the form's control table: the stat grid, the labels, the
 // two buttons and the logo, at their fixed places. Its icon and interface font are the
-// application's (SetUpApplication), shared with the dialogs. It owns the StatSheet for as long as
-// it lives; "计 算" and "预 测" run the two click actions on it. Nothing is laid out again on
-// resize.
+// application's (SetUpApplication), shared with the dialogs. Its Calculator holds the window's
+// StatSheet for as long as the window lives; "计 算" and "预 测" run their clicks through it.
+// Nothing is laid out again on resize.
 class Form1 : public QWidget {
   Q_OBJECT
 
  public:
-  explicit Form1(QWidget* parent = nullptr);
+  // The clicks run through the window's own runtime (its boxes and its real dialogs), or through
+  // the one `decorate` makes over it.
+  explicit Form1(const RuntimeDecorator& decorate = nullptr);
   ~Form1() override;
 
-  const StatSheet& sheet() const { return sheet_; }
-
-  // The window's own runtime: its boxes and its real dialogs.
-  FormsRuntime& runtime();
-  // From now on the clicks run through `runtime` instead, as tests do to script the dialogs
-  // over the window's own boxes.
-  void runClicksOn(FormsRuntime& runtime) { clicks_runtime_ = &runtime; }
-
-  // The widget drawn for a control: a QLabel, QLineEdit, CommandButton or LogoView by its kind.
-  QWidget* control(form::Control control) const { return controls_[control]; }
+  // The widget drawn for a control, as its kind draws it: a form::TextBox's QLineEdit, a
+  // form::Button's CommandButton, any form::Control's QWidget.
+  template <typename Typed>
+  auto* control(Typed control) const {
+    return widgets_[control];
+  }
 
  private:
   void createControls();
-  QWidget* createControl(const form::ControlRow& row);
+  QWidget* createControl(form::Control control);
   void setTabOrderFromTable();
-  void createConnections();
 
-  form::PerControl<QWidget*> controls_;
-  std::unique_ptr<QtRuntime> runtime_;
-  FormsRuntime* clicks_runtime_ = nullptr;
-  StatSheet sheet_;
+  Form1Widgets widgets_;
+  QtRuntime runtime_;
+  std::unique_ptr<FormsRuntime> decorated_;
+  Calculator calculator_;
 };
 
 }  // namespace petcalc::qt

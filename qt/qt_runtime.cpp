@@ -8,17 +8,14 @@
 
 namespace petcalc::qt {
 
-// Every text box of the form is drawn as a QLineEdit.
-QLineEdit& QtRuntime::Box(form::TextBox box) const {
-  return *static_cast<QLineEdit*>(controls_[box]);
+std::u16string QtRuntime::GetText(form::TextBox box) {
+  return widgets_[box]->text().toStdU16String();
 }
 
-std::u16string QtRuntime::GetText(form::TextBox box) { return Box(box).text().toStdU16String(); }
-
 void QtRuntime::SetText(form::TextBox box, std::u16string_view text) {
-  QLineEdit& edit = Box(box);
-  edit.setText(ToQString(text));
-  edit.setCursorPosition(form::kCaretAfterWrite);
+  QLineEdit* edit = widgets_[box];
+  edit->setText(ToQString(text));
+  edit->setCursorPosition(form::kCaretAfterWrite);
 }
 
 std::u16string QtRuntime::InputBox(std::u16string_view prompt, std::u16string_view title) {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "form/controls.h"
+#include "qt/form1_widgets.h"
 #include "runtime/forms_runtime.h"
 
-class QLineEdit;
 class QWidget;
 
 namespace petcalc::qt {
@@ -12,9 +12,8 @@ namespace petcalc::qt {
 // dialogs over the window. The error dialog carries the window's title.
 class QtRuntime : public FormsRuntime {
  public:
-  // `controls` is the window's widget for each control; it must outlive the runtime.
-  QtRuntime(QWidget& window, const form::PerControl<QWidget*>& controls)
-      : window_(window), controls_(controls) {}
+  // `widgets` is the window's widget for each control; it must outlive the runtime.
+  QtRuntime(QWidget& window, const Form1Widgets& widgets) : window_(window), widgets_(widgets) {}
 
   std::u16string GetText(form::TextBox box) override;
   void SetText(form::TextBox box, std::u16string_view text) override;
@@ -24,10 +23,8 @@ class QtRuntime : public FormsRuntime {
   void ReportError(std::u16string_view text) override;
 
  private:
-  QLineEdit& Box(form::TextBox box) const;
-
   QWidget& window_;
-  const form::PerControl<QWidget*>& controls_;
+  const Form1Widgets& widgets_;
 };
 
 }  // namespace petcalc::qt

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -28,5 +30,10 @@ class FormsRuntime {
   // title, with the critical icon and a single OK button.
   virtual void ReportError(std::u16string_view text) = 0;
 };
+
+// Given a window's own runtime, the runtime its clicks are to run through instead: one that
+// wraps the window's own, forwarding what it does not change. A window made with one owns what
+// it makes; a window made without one runs its clicks through its own runtime.
+using RuntimeDecorator = std::function<std::unique_ptr<FormsRuntime>(FormsRuntime& own)>;
 
 }  // namespace petcalc

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/utf8.h"
+#include "runtime/utf8.h"
 
 namespace petcalc::web {
 

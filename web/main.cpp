@@ -1,15 +1,15 @@
-// The page's one window: its StatSheet and its runtime, and the click the page's buttons call.
+// The page's one window: its calculator over the page's runtime, and the click the page's
+// buttons call.
 #include <emscripten/emscripten.h>
 
-#include "calc/click_actions.h"
-#include "core/stat_sheet.h"
+#include "calc/calculator.h"
 #include "form/controls.h"
 #include "web/web_runtime.h"
 
 namespace {
 
-petcalc::StatSheet sheet;
 petcalc::web::WebRuntime runtime;
+petcalc::Calculator calculator(runtime);
 
 }  // namespace
 
@@ -17,5 +17,5 @@ petcalc::web::WebRuntime runtime;
 // no other click until it ends. A row the table does not have is no control, and does nothing.
 extern "C" EMSCRIPTEN_KEEPALIVE void petcalc_click(int row) {
   if (row < 0 || static_cast<std::size_t>(row) >= petcalc::form::kControlCount) return;
-  petcalc::Click(petcalc::form::Control::AtRow(static_cast<std::size_t>(row)), runtime, sheet);
+  calculator.Click(petcalc::form::Control::AtRow(static_cast<std::size_t>(row)));
 }

@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/utf8.h"
 #include "form/controls.h"
 #include "form/dialog_captions.h"
 #include "form/layout.h"

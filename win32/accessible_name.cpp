@@ -170,6 +170,12 @@ std::unordered_map<HWND, Named>& NamedControls() {
 
 LRESULT CALLBACK NamedProcedure(HWND control, UINT message, WPARAM wparam, LPARAM lparam) {
   const auto found = NamedControls().find(control);
+  // Each control is in the map from before it is given this procedure until its last message;
+  // one that were not would still be served, by its class's own procedure, unnamed.
+  if (found == NamedControls().end()) {
+    const auto own = reinterpret_cast<WNDPROC>(GetClassLongPtrW(control, GCLP_WNDPROC));
+    return CallWindowProcW(own, control, message, wparam, lparam);
+  }
   const WNDPROC original = found->second.original;
   if (message == WM_GETOBJECT && static_cast<LONG>(lparam) == OBJID_CLIENT) {
     if (const LRESULT answer = AnswerWithName(control, wparam, found->second.name); answer > 0) {

@@ -12,17 +12,19 @@ SystemLibrary& Ole32() {
   return library;
 }
 
-}  // namespace
-
 // RPC_E_CHANGED_MODE leaves COM usable in the mode the thread already has; only a successful
 // call, S_FALSE included, is balanced by CoUninitialize.
-ComApartment::ComApartment() {
+bool Join() {
   auto* initialize = Ole32().Get<decltype(CoInitializeEx)>("CoInitializeEx");
-  joined_ = initialize != nullptr && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+  return initialize != nullptr && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
 }
 
-ComApartment::~ComApartment() {
-  if (joined_) Ole32().Get<decltype(CoUninitialize)>("CoUninitialize")();
+}  // namespace
+
+ComApartment::ComApartment() : joined_(Join()) {}
+
+void ComApartment::Leave(bool /*joined*/) {
+  Ole32().Get<decltype(CoUninitialize)>("CoUninitialize")();
 }
 
 }  // namespace petcalc::win32

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "win32/handles.h"
+
 namespace petcalc::win32 {
 
 // COM on this thread, apartment-threaded, for as long as the object lives: the program holds one
@@ -11,14 +13,11 @@ namespace petcalc::win32 {
 class ComApartment {
  public:
   ComApartment();
-  ~ComApartment();
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
-  bool joined() const { return joined_; }
 
  private:
-  bool joined_ = false;
+  static void Leave(bool joined);
+
+  Unique<bool, &ComApartment::Leave> joined_;
 };
 
 }  // namespace petcalc::win32

@@ -8,10 +8,12 @@
 
 #include "form/dialog_captions.h"
 #include "form/fonts.h"
+#include "form/twips.h"
 #include "win32/accessible_name.h"
 #include "win32/dialog_template.h"
 #include "win32/fonts.h"
 #include "win32/handles.h"
+#include "win32/keys.h"
 #include "win32/system_library.h"
 #include "win32/wide_text.h"
 
@@ -29,11 +31,11 @@ constexpr int kMargin = 12;
 constexpr int kMaxTextWidth = 360;
 constexpr int kMinTextWidth = 150;
 
-int Scaled(int pixels, int dpi) { return MulDiv(pixels, dpi, 96); }
+int Scaled(int pixels, int dpi) { return MulDiv(pixels, dpi, form::kStandardDpi); }
 
 // A template in the interface font, as the main window's boxes and labels use it.
 DialogTemplate InterfaceTemplate(std::u16string_view title, short width, short height) {
-  const LOGFONTW face = InterfaceFace(96);
+  const LOGFONTW face = InterfaceFace(form::kStandardDpi);
   return DialogTemplate(title, FromWide(face.lfFaceName), form::kInterfacePointSize, face.lfCharSet,
                         width, height);
 }
@@ -43,29 +45,16 @@ DialogTemplate InterfaceTemplate(std::u16string_view title, short width, short h
 LRESULT CALLBACK DropHeldEnter(int code, WPARAM wparam, LPARAM lparam) {
   const auto* message = reinterpret_cast<const MSG*>(lparam);
   if (code == MSGF_DIALOGBOX && message->message == WM_KEYDOWN && message->wParam == VK_RETURN &&
-      (message->lParam & (LPARAM{1} << 30)) != 0) {
+      IsKeyRepeat(message->lParam)) {
     return TRUE;
   }
   return CallNextHookEx(nullptr, code, wparam, lparam);
 }
 
-class HeldEnterFilter {
- public:
-  HeldEnterFilter()
-      : hook_(SetWindowsHookExW(WH_MSGFILTER, DropHeldEnter, nullptr, GetCurrentThreadId())) {}
-  ~HeldEnterFilter() {
-    if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
-  }
-  HeldEnterFilter(const HeldEnterFilter&) = delete;
-  HeldEnterFilter& operator=(const HeldEnterFilter&) = delete;
-
- private:
-  HHOOK hook_;
-};
-
 // The dialog's result. One that cannot be shown is a failure of the window, not an answer.
 INT_PTR Show(const DialogTemplate& dialog, HWND owner, DLGPROC procedure, LPARAM state) {
-  const HeldEnterFilter filter;
+  const UniqueHook filter(
+      SetWindowsHookExW(WH_MSGFILTER, DropHeldEnter, nullptr, GetCurrentThreadId()));
   const INT_PTR result =
       DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(), owner, procedure, state);
   if (result == -1) throw std::runtime_error("a dialog could not be shown");

@@ -6,10 +6,11 @@
 #include <stdexcept>
 #include <utility>
 
-#include "calc/click_actions.h"
 #include "form/layout.h"
 #include "form/tab_order.h"
+#include "resources/resource_ids.h"
 #include "win32/accessible_name.h"
+#include "win32/keys.h"
 #include "win32/logo.h"
 #include "win32/wide_text.h"
 #include "win32/win32_runtime.h"
@@ -61,7 +62,7 @@ ATOM RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = procedure;
   window_class.hInstance = instance;
-  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(PETCALC_ICON_GROUP));
   window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   // The system's window colour, as dialogs and labels show it.
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -93,8 +94,6 @@ SIZE FrameSize(int dpi) {
   return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-bool IsRepeat(LPARAM key_data) { return (key_data & (LPARAM{1} << 30)) != 0; }
-
 }  // namespace
 
 Form1Window::Form1Window(HINSTANCE instance) : instance_(instance) {
@@ -112,8 +111,6 @@ Form1Window::Form1Window(HINSTANCE instance) : instance_(instance) {
 Form1Window::~Form1Window() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
-
-FormsRuntime& Form1Window::runtime() { return *runtime_; }
 
 LRESULT CALLBACK Form1Window::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
@@ -177,6 +174,7 @@ void Form1Window::OnCreate() {
   }
   SetWindowPos(controls_[form::kStackedBelowAll], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   runtime_ = std::make_unique<Win32Runtime>(hwnd_, controls_);
+  calculator_.emplace(*runtime_);
   focus_ = controls_[form::kFirstFocus];
   SizeClientArea();
 }
@@ -256,7 +254,7 @@ bool Form1Window::IsKind(HWND window, ControlKind kind) const {
 void Form1Window::OnCommand(HWND sender, UINT code) {
   if (code != BN_CLICKED) return;
   if (const std::optional<Control> control = ControlOf(sender)) {
-    Click(*control, *runtime_, sheet_);
+    calculator_->Click(*control);
   }
 }
 
@@ -278,7 +276,7 @@ void Form1Window::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.hwndItem != controls_[form::Image1]) return;
   if (!logo_) logo_ = LoadLogo(instance_, dpi_);
   if (!logo_) return;
-  const MemoryDc source(item.hDC);
+  const UniqueDc source(CreateCompatibleDC(item.hDC));
   const Selection selected(source.get(), logo_.get());
   // LoadLogo makes the logo the picture's own size at dpi_.
   const form::PixelRect size = form::PixelsOf(form::Image1, dpi_);
@@ -334,7 +332,7 @@ bool Form1Window::PreTranslateMessage(MSG& message) {
     if (message.wParam == VK_RETURN) {
       if (IsKind(message.hwnd, ControlKind::kPushButton)) {
         // A held key presses once: its repeats would reach the prompt the press opens.
-        if (!IsRepeat(message.lParam)) OnCommand(message.hwnd, BN_CLICKED);
+        if (!IsKeyRepeat(message.lParam)) OnCommand(message.hwnd, BN_CLICKED);
         return true;
       }
       if (in_box) return true;

@@ -5,14 +5,10 @@
 #include <memory>
 #include <optional>
 
-#include "core/stat_sheet.h"
+#include "calc/calculator.h"
 #include "form/controls.h"
 #include "win32/fonts.h"
 #include "win32/handles.h"
-
-namespace petcalc {
-class FormsRuntime;
-}
 
 namespace petcalc::win32 {
 
@@ -22,8 +18,8 @@ class Win32Runtime;
 // STATIC labels, EDIT boxes, BUTTON push buttons and an owner-drawn STATIC picture, at their
 // twips rectangles scaled by the window's DPI, and scaled again when the window moves to a
 // screen of another density. Every box, button and the picture carries its accessible name.
-// It owns the StatSheet for as long as it lives; "计 算" and "预 测" run the two click actions
-// on it. Nothing is laid out again on resize.
+// Its Calculator holds the window's StatSheet for as long as the window lives; "计 算" and
+// "预 测" run their clicks through it. Nothing is laid out again on resize.
 class Form1Window {
  public:
   // Creates the window, hidden, at the window system's default position.
@@ -36,10 +32,6 @@ class Form1Window {
   // The window drawn for a control.
   HWND control(form::Control control) const { return controls_[control]; }
   int dpi() const { return dpi_; }
-  // The logo as the picture draws it; nothing before the picture's first paint.
-  HBITMAP logo() const { return logo_.get(); }
-  const StatSheet& sheet() const { return sheet_; }
-  FormsRuntime& runtime();
 
   // Gives the window's keys their meaning before a message is dispatched: Enter or Return on a
   // focused button presses it once however long it is held, Enter in a box does nothing, Ctrl+A
@@ -74,8 +66,8 @@ class Form1Window {
   std::unique_ptr<FormFonts> fonts_;
   UniqueBitmap logo_;
   std::unique_ptr<Win32Runtime> runtime_;
-  StatSheet sheet_;
-  HWND focus_ = nullptr;  // given back when the window is activated again
+  std::optional<Calculator> calculator_;  // made with the runtime, once the controls are
+  HWND focus_ = nullptr;                  // given back when the window is activated again
 };
 
 // Runs the thread's messages through the window until the window is closed; gives the exit code.

@@ -2,25 +2,47 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
 #include <utility>
 
 namespace petcalc::win32 {
 
-// Owners of the GDI objects, device contexts and COM interfaces the window uses, so nothing
-// leaks on an early return.
+// Owners of what the window opens and must close: GDI objects, device contexts, a hook, a
+// library, COM on the thread, COM interfaces. Nothing leaks on an early return.
 
-struct GdiObjectDeleter {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
-using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
+// One thing opened, closed once when its owner goes: `kClose` is called with the value, unless
+// it is `kNone`, which means nothing was opened. Serves everything opened and closed in pairs
+// by one value.
+template <typename T, auto kClose, T kNone = T{}>
+class Unique {
+ public:
+  Unique() = default;
+  explicit Unique(T value) : value_(value) {}
+  Unique(Unique&& other) noexcept : value_(std::exchange(other.value_, kNone)) {}
+  Unique& operator=(Unique&& other) noexcept {
+    reset(std::exchange(other.value_, kNone));
+    return *this;
+  }
+  ~Unique() { reset(); }
 
-struct IconDeleter {
-  void operator()(HICON icon) const { DestroyIcon(icon); }
+  T get() const { return value_; }
+  explicit operator bool() const { return value_ != kNone; }
+  // Closes what is held, then holds `value`.
+  void reset(T value = kNone) {
+    if (value_ != kNone) kClose(value_);
+    value_ = value;
+  }
+
+ private:
+  T value_ = kNone;
 };
-using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
+using UniqueFont = Unique<HFONT, DeleteObject>;
+using UniqueBitmap = Unique<HBITMAP, DeleteObject>;
+using UniqueIcon = Unique<HICON, DestroyIcon>;
+// A memory device context, made by CreateCompatibleDC.
+using UniqueDc = Unique<HDC, DeleteDC>;
+using UniqueHook = Unique<HHOOK, UnhookWindowsHookEx>;
+using UniqueLibrary = Unique<HMODULE, FreeLibrary>;
 
 // A window's device context (the screen's for no window), released on leaving.
 class WindowDc {
@@ -34,20 +56,6 @@ class WindowDc {
 
  private:
   HWND window_;
-  HDC dc_;
-};
-
-// A memory device context compatible with another, deleted on leaving.
-class MemoryDc {
- public:
-  explicit MemoryDc(HDC like) : dc_(CreateCompatibleDC(like)) {}
-  ~MemoryDc() { DeleteDC(dc_); }
-  MemoryDc(const MemoryDc&) = delete;
-  MemoryDc& operator=(const MemoryDc&) = delete;
-
-  HDC get() const { return dc_; }
-
- private:
   HDC dc_;
 };
 

@@ -26,8 +26,8 @@ UniqueBitmap Shrunk(HBITMAP source, SIZE size) {
   const WindowDc screen;
   UniqueBitmap shrunk(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
   if (!shrunk) return {};
-  const MemoryDc from(screen.get());
-  const MemoryDc to(screen.get());
+  const UniqueDc from(CreateCompatibleDC(screen.get()));
+  const UniqueDc to(CreateCompatibleDC(screen.get()));
   const Selection reading(from.get(), source);
   const Selection writing(to.get(), shrunk.get());
   SetStretchBltMode(to.get(), HALFTONE);

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "calc/error_text.h"
+#include "calc/stat_sheet.h"
 #include "core/calc_error.h"
-#include "core/stat_sheet.h"
 #include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
 

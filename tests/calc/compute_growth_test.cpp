@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "calc/click_actions.h"
-#include "core/stat_sheet.h"
-#include "core/utf8.h"
+#include "calc/stat_sheet.h"
+#include "runtime/utf8.h"
 #include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
 

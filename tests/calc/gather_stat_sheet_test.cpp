@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "calc/stat_sheet.h"
 #include "core/calc_error.h"
-#include "core/stat_sheet.h"
-#include "core/utf8.h"
+#include "runtime/utf8.h"
 #include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
 

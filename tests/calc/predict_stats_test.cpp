@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "calc/click_actions.h"
-#include "core/stat_sheet.h"
-#include "core/utf8.h"
+#include "calc/stat_sheet.h"
+#include "runtime/utf8.h"
 #include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
 

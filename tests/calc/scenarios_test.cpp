@@ -1,12 +1,11 @@
-// The shared scenarios through the real click actions, their dialogs scripted.
+// The shared scenarios through a window's calculator, its dialogs scripted.
 #include "tests/support/scenarios.h"
 
 #include <gtest/gtest.h>
 
-#include "calc/click_actions.h"
+#include "calc/calculator.h"
 #include "calc/dialog_title.h"
-#include "core/stat_sheet.h"
-#include "core/utf8.h"
+#include "runtime/utf8.h"
 #include "tests/support/scripted_runtime.h"
 
 namespace petcalc::testing {
@@ -34,7 +33,7 @@ class ScriptedPlayer : public ScenarioPlayer {
   }
   void Click(form::Button button) override {
     form_.ClearLog();
-    petcalc::Click(button, form_, sheet_);
+    calculator_.Click(button);
   }
   void CheckDialogsShown() override {
     EXPECT_EQ(form_.Dialogs(), expected_);
@@ -45,7 +44,7 @@ class ScriptedPlayer : public ScenarioPlayer {
 
  private:
   ScriptedRuntime form_;
-  StatSheet sheet_;
+  Calculator calculator_{form_};
   std::vector<std::string> expected_;
 };
 

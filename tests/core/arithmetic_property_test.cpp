@@ -15,8 +15,8 @@
 
 #include "core/calc_error.h"
 #include "core/currency.h"
-#include "core/utf8.h"
 #include "core/whole_number.h"
+#include "runtime/utf8.h"
 #include "tests/support/attempt.h"
 
 namespace petcalc {

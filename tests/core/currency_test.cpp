@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "core/calc_error.h"
-#include "core/utf8.h"
+#include "runtime/utf8.h"
 
 namespace petcalc {
 namespace {

@@ -8,7 +8,7 @@
 #include <limits>
 #include <string>
 
-#include "core/utf8.h"
+#include "runtime/utf8.h"
 
 namespace petcalc {
 namespace {

@@ -131,7 +131,7 @@ TEST_F(Form1Test, StartsOnTheFirstButtonAndTabsInTheGivenOrder) {
 TEST_F(Form1Test, TabAndShiftTabMoveThroughTheRealKeyboard) {
   ASSERT_TRUE(ShowAndActivate());
   EXPECT_EQ(QApplication::focusWidget(), Control(form::Command1));
-  Box(form::Text12)->setFocus();
+  Control(form::Text12)->setFocus();
   std::vector<QWidget*> visited;
   for (int i = 0; i < 3; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -141,16 +141,21 @@ TEST_F(Form1Test, TabAndShiftTabMoveThroughTheRealKeyboard) {
               ElementsAre(Control(form::Text41), Control(form::Command2), Control(form::Text13)));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
   EXPECT_EQ(QApplication::focusWidget(), Control(form::Command2));
-  Box(form::Text26)->setFocus();
+  Control(form::Text26)->setFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), Control(form::Command1));
 }
 
-TEST_F(Form1Test, EnterInABoxStartsNothing) {
+class ScriptedForm1Test : public petcalc::testing::QtFormTest {
+ protected:
+  ScriptedForm1Test() : QtFormTest(Dialogs::kScripted) {}
+};
+
+TEST_F(ScriptedForm1Test, EnterInABoxStartsNothing) {
   ASSERT_TRUE(ShowAndActivate());
   PutStats(kTypicalStats);
-  petcalc::testing::ScriptedRuntime& script = ScriptDialogs();
-  QLineEdit* text1 = Box(form::Text1);
+  petcalc::testing::ScriptedRuntime& script = this->script();
+  QLineEdit* text1 = Control(form::Text1);
   text1->setFocus();
   QTest::keyClick(text1, Qt::Key_Return);
   QTest::keyClick(text1, Qt::Key_Enter, Qt::KeypadModifier);
@@ -163,7 +168,7 @@ TEST_F(Form1Test, EnterInABoxStartsNothing) {
 TEST_F(Form1Test, AFocusedButtonIsClickedBySpaceEnterAndReturn) {
   ASSERT_TRUE(ShowAndActivate());
   PutStats(kTypicalStats);
-  auto* command1 = static_cast<QPushButton*>(Control(form::Command1));
+  auto* command1 = Control(form::Command1);
   int clicks = 0;
   QObject::connect(command1, &QPushButton::clicked, [&clicks] { ++clicks; });
   command1->setFocus();
@@ -180,14 +185,14 @@ TEST_F(Form1Test, ReadOnlyBoxesRefuseTypingButCopy) {
   Click(form::Command1);
   for (const form::TextBox name : {form::Text13, form::Text14}) {
     SCOPED_TRACE(name.name());
-    QLineEdit* box = Box(name);
+    QLineEdit* box = Control(name);
     const QString before = box->text();
     box->setFocus();
     QTest::keyClicks(box, u"99"_qs);
     QTest::keyClick(box, Qt::Key_Backspace);
     EXPECT_EQ(box->text(), before);
   }
-  QLineEdit* text14 = Box(form::Text14);
+  QLineEdit* text14 = Control(form::Text14);
   text14->setFocus();
   QTest::keyClick(text14, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(text14, Qt::Key_C, Qt::ControlModifier);
@@ -197,7 +202,7 @@ TEST_F(Form1Test, ReadOnlyBoxesRefuseTypingButCopy) {
 TEST_F(Form1Test, ContextMenusSpeakChinese) {
   for (const form::TextBox box : {form::Text1, form::Text14}) {
     SCOPED_TRACE(box.name());
-    const std::unique_ptr<QMenu> menu(Box(box)->createStandardContextMenu());
+    const std::unique_ptr<QMenu> menu(Control(box)->createStandardContextMenu());
     QStringList texts;
     for (const QAction* action : menu->actions()) texts << action->text();
     EXPECT_TRUE(texts.join(u' ').contains(u"复制"_qs)) << texts.join(u' ').toStdString();
@@ -208,8 +213,8 @@ TEST_F(Form1Test, ContextMenusSpeakChinese) {
 
 TEST_F(Form1Test, BoxesTakeTextsBeyondQtsDefaultLimit) {
   const QString paste(100'000, u'7');
-  Box(form::Text1)->setFocus();
-  Box(form::Text1)->insert(paste);
+  Control(form::Text1)->setFocus();
+  Control(form::Text1)->insert(paste);
   EXPECT_EQ(Text(form::Text1).size(), paste.size());
 }
 
@@ -252,7 +257,7 @@ TEST_F(Form1Test, FollowsTheSystemPalette) {
   EXPECT_EQ(whole.pixelColor(400, 2), QColor(32, 33, 36));  // empty space right of the grid
   const QImage label = Control(form::Label1)->grab().toImage();
   EXPECT_EQ(label.pixelColor(1, 1), QColor(32, 33, 36));
-  const QImage box = Box(form::Text14)->grab().toImage();
+  const QImage box = Control(form::Text14)->grab().toImage();
   EXPECT_EQ(box.pixelColor(box.width() / 2, box.height() / 2), QColor(24, 24, 27));
 }
 

@@ -21,14 +21,14 @@ using ::testing::ElementsAre;
 
 class HostileTextTest : public QtFormTest {
  protected:
-  HostileTextTest() : script_(ScriptDialogs()) {
+  HostileTextTest() : QtFormTest(Dialogs::kScripted), script_(script()) {
     window().show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window()));
     PutStats(kTypicalStats);
   }
 
   void Paste(form::TextBox box, const QString& text) {
-    QLineEdit* target = Box(box);
+    QLineEdit* target = Control(box);
     target->clear();
     target->setFocus();
     QApplication::clipboard()->setText(text);

@@ -10,17 +10,28 @@
 
 namespace petcalc::testing {
 
-QtForm::QtForm() : window_(std::make_unique<qt::Form1>()) {}
+namespace {
+
+RuntimeDecorator ScriptingInto(ScriptedRuntime*& script) {
+  return [&script](FormsRuntime& own) {
+    auto made = std::make_unique<ScriptedRuntime>(own);
+    script = made.get();
+    return made;
+  };
+}
+
+}  // namespace
+
+QtForm::QtForm(Dialogs dialogs)
+    : window_(std::make_unique<qt::Form1>(dialogs == Dialogs::kScripted ? ScriptingInto(script_)
+                                                                        : nullptr)) {}
 
 QtForm::~QtForm() = default;
 
-// Every text box of the form is drawn as a QLineEdit.
-QLineEdit* QtForm::Box(form::TextBox box) const { return static_cast<QLineEdit*>(Control(box)); }
-
-QString QtForm::Text(form::TextBox box) const { return Box(box)->text(); }
+QString QtForm::Text(form::TextBox box) const { return Control(box)->text(); }
 
 void QtForm::Type(form::TextBox box, const QString& text) {
-  QLineEdit* edit = Box(box);
+  QLineEdit* edit = Control(box);
   edit->setFocus();
   edit->clear();
   for (qsizetype i = 0; i < text.size();) {
@@ -38,7 +49,7 @@ void QtForm::Type(form::TextBox box, const QString& text) {
   }
 }
 
-void QtForm::Put(form::TextBox box, const QString& text) { Box(box)->setText(text); }
+void QtForm::Put(form::TextBox box, const QString& text) { Control(box)->setText(text); }
 
 void QtForm::PutStats(const std::array<std::u16string_view, 12>& stats, std::size_t count) {
   for (std::size_t i = 0; i < count; ++i) Put(kStatBoxes[i], qt::ToQString(stats[i]));

@@ -7,8 +7,7 @@
 
 #include "form/controls.h"
 #include "qt/form1.h"
-
-class QLineEdit;
+#include "tests/support/scripted_runtime.h"
 
 namespace petcalc::testing {
 
@@ -16,15 +15,23 @@ namespace petcalc::testing {
 // mouse. Shared by the window tests and the window benchmarks.
 class QtForm {
  public:
-  QtForm();
+  // Whose dialogs the clicks show: the window's real ones, or a script's over its real boxes.
+  enum class Dialogs { kReal, kScripted };
+
+  explicit QtForm(Dialogs dialogs = Dialogs::kReal);
   ~QtForm();
   QtForm(const QtForm&) = delete;
   QtForm& operator=(const QtForm&) = delete;
 
   qt::Form1& window() const { return *window_; }
-  QWidget* Control(form::Control control) const { return window_->control(control); }
-  QLineEdit* Box(form::TextBox box) const;
+  // The widget of a control, typed by its kind (a form::TextBox's QLineEdit).
+  template <typename Typed>
+  auto* Control(Typed control) const {
+    return window_->control(control);
+  }
   QString Text(form::TextBox box) const;
+  // The script that answers and logs the clicks' dialogs, of a window made with kScripted.
+  ScriptedRuntime& script() const { return *script_; }
 
   // Replaces a box's text key by key, as typing does; what no key types comes from an input
   // method, as a Chinese keyboard's full-width digits do.
@@ -38,6 +45,7 @@ class QtForm {
   bool ShowAndActivate();
 
  private:
+  ScriptedRuntime* script_ = nullptr;  // made and owned by the window; before it, so set by it
   std::unique_ptr<qt::Form1> window_;
 };
 

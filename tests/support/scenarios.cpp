@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "core/utf8.h"
+#include "runtime/utf8.h"
 #include "tests/support/boxes.h"
 
 namespace petcalc::testing {

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "core/text.h"
-#include "core/utf8.h"
+#include "runtime/utf8.h"
 #include "tests/support/boxes.h"
 
 namespace petcalc::testing {

@@ -9,7 +9,6 @@
 #include <stdexcept>
 
 #include "tests/win32/fixture.h"
-#include "win32/win32_runtime.h"
 
 namespace petcalc::win32::testing {
 namespace {
@@ -59,10 +58,9 @@ TEST_F(DialogsTest, EachDialogOpensCentredOnTheWindow) {
     ExpectCentredOn(error, owner);
     PressButton(error, L"确定");
   });
-  FormsRuntime& runtime = window().runtime();
-  EXPECT_EQ(runtime.InputBox(u"请在输入当前灵感", u"Tenvo友情提示"), u"");
-  runtime.MsgBox(u"对不起无法计算", u"Tenvo友情提示");
-  runtime.ReportError(u"运行时错误 '6':\n\n溢出");
+  EXPECT_EQ(AskText(owner, u"请在输入当前灵感", u"Tenvo友情提示"), u"");
+  ShowMessage(owner, u"对不起无法计算", u"Tenvo友情提示");
+  ShowError(owner, u"运行时错误 '6':\n\n溢出", u"Tenvo宠物成长计算器0.5");
   EXPECT_TRUE(answerer_.AllAnswered());
 }
 
@@ -74,7 +72,7 @@ TEST_F(DialogsTest, AWindowHalfOffTheScreenKeepsItsDialogOnIt) {
     ExpectInside(prompt, work);
     PressButton(prompt, L"确定");
   });
-  window().runtime().InputBox(u"请在输入初始等级", u"Tenvo友情提示");
+  AskText(owner, u"请在输入初始等级", u"Tenvo友情提示");
   EXPECT_TRUE(answerer_.AllAnswered());
 }
 
@@ -85,7 +83,7 @@ TEST_F(DialogsTest, ThePromptsFieldIsNamedByThePrompt) {
     EXPECT_EQ(GetFocus(), field);
     PressButton(prompt, L"取消");
   });
-  window().runtime().InputBox(u"请在输入当前防御", u"Tenvo友情提示");
+  AskText(window().hwnd(), u"请在输入当前防御", u"Tenvo友情提示");
   EXPECT_TRUE(answerer_.AllAnswered());
 }
 
@@ -102,7 +100,7 @@ TEST_F(DialogsTest, TheErrorSignIsDrawnForTheDialogsDensity) {
     if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
     PressButton(error, L"确定");
   });
-  window().runtime().ReportError(u"运行时错误 '6':\n\n溢出");
+  ShowError(window().hwnd(), u"运行时错误 '6':\n\n溢出", u"Tenvo宠物成长计算器0.5");
   EXPECT_TRUE(answerer_.AllAnswered());
 }
 

@@ -3,9 +3,10 @@
 #include <oleacc.h>
 #include <windowsx.h>
 
-#include "core/utf8.h"
+#include "runtime/utf8.h"
 #include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
+#include "win32/handles.h"
 #include "win32/wide_text.h"
 
 namespace petcalc::win32::testing {
@@ -137,10 +138,10 @@ void Form1Test::Pump() {
 
 namespace {
 
-IAccessible* ClientObject(HWND window) {
-  IAccessible* object = nullptr;
+ComPtr<IAccessible> ClientObject(HWND window) {
+  ComPtr<IAccessible> object;
   AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                             reinterpret_cast<void**>(&object));
+                             object.put_void());
   return object;
 }
 
@@ -154,25 +155,21 @@ VARIANT Self() {
 }  // namespace
 
 std::wstring AccessibleName(HWND window) {
-  IAccessible* object = ClientObject(window);
-  if (object == nullptr) return L"(no accessible object)";
+  const ComPtr<IAccessible> object = ClientObject(window);
+  if (object.get() == nullptr) return L"(no accessible object)";
   BSTR name = nullptr;
   std::wstring text = SUCCEEDED(object->get_accName(Self(), &name)) && name != nullptr
                           ? std::wstring(name, SysStringLen(name))
                           : L"(no name)";
   SysFreeString(name);
-  object->Release();
   return text;
 }
 
 long AccessibleRole(HWND window) {
-  IAccessible* object = ClientObject(window);
-  if (object == nullptr) return -1;
+  const ComPtr<IAccessible> object = ClientObject(window);
+  if (object.get() == nullptr) return -1;
   VARIANT role{};
-  const long found =
-      SUCCEEDED(object->get_accRole(Self(), &role)) && role.vt == VT_I4 ? role.lVal : -1;
-  object->Release();
-  return found;
+  return SUCCEEDED(object->get_accRole(Self(), &role)) && role.vt == VT_I4 ? role.lVal : -1;
 }
 
 std::string Utf8(std::wstring_view text) { return petcalc::ToUtf8(FromWide(text)); }

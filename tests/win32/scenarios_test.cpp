@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "calc/dialog_title.h"
-#include "core/utf8.h"
+#include "runtime/utf8.h"
 #include "tests/win32/fixture.h"
 #include "win32/wide_text.h"
 
