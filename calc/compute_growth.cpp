@@ -27,7 +27,7 @@ void ComputeGrowthValues(FormsRuntime& form, StatSheet& sheet) {
   sheet.levelGain = CurrencyFromInt32(CheckedSub32(sheet.b1, sheet.a1));
   for (const StatColumn& stat : kStatColumns) {
     const std::int32_t difference = CheckedSub32(sheet.*stat.current, sheet.*stat.initial);
-    // A safety net: the refusal of equal levels leaves no zero divisor to trip the flag check.
+    // The status check never fires here: the refusal of equal levels leaves no zero divisor.
     const double quotient = CheckedQuotient(difference, CurrencyToDouble(sheet.levelGain));
     sheet.*stat.growth = ToCurrency(quotient);
     form.SetText(stat.growth_box, CurrencyToText(sheet.*stat.growth));

@@ -18,7 +18,7 @@ namespace {
 std::int32_t Predict(std::int32_t initial, std::int32_t current, std::int32_t target_span,
                      std::int32_t level_span) {
   const std::int32_t product = CheckedMul32(CheckedSub32(current, initial), target_span);
-  // A safety net: the refusal of a zero span leaves no zero divisor to trip the flag check.
+  // The status check never fires here: the refusal of a zero span leaves no zero divisor.
   return ToInt32(CheckedQuotientPlus(product, level_span, initial));
 }
 

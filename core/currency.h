@@ -27,11 +27,12 @@ class Currency {
   std::int64_t units_ = 0;
 };
 
-// units = x × 10,000 in double precision, then that double rounded to the nearest whole number,
-// ties to even. The product is a double before it is rounded, as it was on the original's x87
-// unit at 53-bit precision, so decimal ties go to even: 3.5 → 35,000 units, 1/3 → 3,333,
-// 2/3 → 6,667, 1/32 → 312, 1/20,000 (0.00005) → 0, 5/20,000 (0.00025) → 2. NaN, the
-// infinities and products outside the 64-bit range overflow.
+// units = x × 10,000, rounded once to a double (53 bits), then that double rounded to the
+// nearest whole number, ties to even. Rounding the product to a double first keeps a decimal
+// half a half: the double nearest 0.00005 lies a little above it, but times 10,000 it rounds to
+// exactly 0.5, which goes to even. 3.5 → 35,000 units, 1/3 → 3,333, 2/3 → 6,667,
+// 1/32 → 312, 1/20,000 (0.00005) → 0, 5/20,000 (0.00025) → 2. NaN, the infinities and
+// products outside the 64-bit range overflow.
 Currency ToCurrency(double x);
 
 // units = n × 10,000; cannot fail.
