@@ -69,12 +69,13 @@ fuzz:
 	tools/install-deps.sh build fuzz
 	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run.sh
 
+# In build trees of its own, with the benchmarks: the default build stays as it was.
 lint: deps
 	tools/install-deps.sh lint bench
-	cmake --preset default -DPETCALC_BUILD_BENCH=ON
-	cmake --build --preset default
+	cmake --preset bench
+	cmake --build --preset bench
 	cmake --preset windows
-	tools/lint.sh build build-windows
+	tools/lint.sh build-bench build-windows
 
 # The README's two commands on a bare Debian 12 root (needs root; about five minutes).
 fresh-check:
@@ -82,4 +83,4 @@ fresh-check:
 	tools/fresh-check.sh
 
 clean:
-	rm -rf build build-asan build-clang build-fuzz build-windows build-web dist
+	rm -rf build build-bench build-asan build-clang build-fuzz build-windows build-web dist

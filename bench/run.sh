@@ -5,9 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${1:-20}
-out=build/bench
-cmake --preset default -DPETCALC_BUILD_BENCH=ON >/dev/null
-cmake --build --preset default --target petcalc_bench petcalc_window_bench floor_window \
+out=build-bench/bench
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target petcalc_bench petcalc_window_bench floor_window \
   startup_probe petcalc
 
 common=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=json)
@@ -16,7 +16,7 @@ echo "bench: calculations"
 echo "bench: window"
 "$out/petcalc_window_bench" "${common[@]}" >"$out/window.json" 2>/dev/null
 echo "bench: start-up, $runs runs each"
-bench/startup.sh "$runs" build >"$out/startup.md" 2>/dev/null
+bench/startup.sh "$runs" build-bench >"$out/startup.md" 2>/dev/null
 
 echo "bench: petcalc.exe under wine, three consecutive runs of $runs each"
 cmake --preset windows >/dev/null
@@ -24,7 +24,7 @@ cmake --build --preset windows --target petcalc floor_win32
 for run in 1 2 3; do
   echo "Run $run of 3:"
   echo
-  bench/startup-windows.sh "$runs" build-windows build 2>/dev/null
+  bench/startup-windows.sh "$runs" build-windows build-bench 2>/dev/null
   echo
 done >"$out/windows.md"
 

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 
 runs=${1:-20}
 windows=$(realpath "${2:-build-windows}")
-linux=$(realpath "${3:-build}")
+linux=$(realpath "${3:-build-bench}")
 
 stripped=$(mktemp)
 trap 'rm -f "$stripped"' EXIT

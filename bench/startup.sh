@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${1:-20}
-build=$(realpath "${2:-build}")
+build=$(realpath "${2:-build-bench}")
 
 xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$runs" "$build" <<'INNER'
 set -euo pipefail

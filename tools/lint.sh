@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Static analysis of our own sources: the committed .clang-format's layout, clang-tidy with the
 # committed .clang-tidy, then cppcheck.
-# Needs a configured default build, a configured windows build for the Windows front end and its
-# tests (read as mingw-w64 compiles them), and for the fuzzers a configured fuzz build, for their
-# compile_commands.json. The web front end is read by cppcheck alone: clang-tidy 14 cannot read
+# Needs a built bench build (the default build with the benchmarks), a configured windows build
+# for the Windows front end and its tests (read as mingw-w64 compiles them), and for the fuzzers
+# a configured fuzz build, for their compile_commands.json. The web front end is read by cppcheck alone: clang-tidy 14 cannot read
 # Emscripten 3.1.6's libc++ headers. Fails on any finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=${1:-build}
+build=${1:-build-bench}
 windows_build=${2:-build-windows}
 windows_only=(-e '^win32/' -e '^tests/win32/' -e '^bench/floor_win32')
-mapfile -t sources < <(git ls-files 'core/*.cpp' 'calc/*.cpp' 'form/*.cpp' 'qt/*.cpp' \
+mapfile -t sources < <(git ls-files 'core/*.cpp' 'calc/*.cpp' 'qt/*.cpp' \
                          'tests/*.cpp' 'bench/*.cpp' | grep -v "${windows_only[@]}" -e '^tests/web/')
 mapfile -t windows_sources < <(git ls-files '*.cpp' | grep "${windows_only[@]}")
 
