@@ -7,6 +7,7 @@
 #include <QTranslator>
 #include <cstdio>
 
+#include "petcalc_version.h"
 #include "qt/fonts.h"
 #include "qt/form1.h"
 
@@ -24,7 +25,7 @@ QAccessibleInterface* MainWindowAccessible(const QString& class_name, QObject* o
 
 void SetUpApplication() {
   QApplication::setApplicationName(QStringLiteral("petcalc"));
-  QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  QApplication::setApplicationVersion(QStringLiteral(PETCALC_VERSION_TEXT));
   // The desktop entry's name, so that Wayland shells match the window to its entry and icon.
   QApplication::setDesktopFileName(QStringLiteral("cn.tenvo.PetCalc"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/petcalc.ico")));

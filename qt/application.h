@@ -5,9 +5,9 @@
 
 namespace petcalc::qt {
 
-// Names the program and its version (1.00), gives every window the icon and the interface font,
-// and speaks Chinese in Qt's own texts (InstallQtChinese). Call once, right after creating the
-// QApplication.
+// Names the program and its version (project() in CMakeLists.txt), gives every window the icon and
+// the interface font, and speaks Chinese in Qt's own texts (InstallQtChinese). Call once, right
+// after creating the QApplication.
 void SetUpApplication();
 
 // Installs Qt's own Simplified Chinese catalogue, qtbase_zh_CN.qm, from `folder`, so the boxes'

@@ -39,7 +39,8 @@ allowed='^$'
   allowed='^E: petcalc: (malformed-contact|bogus-mail-host-in-debian-changelog) '
 lintian "$deb" 2>/dev/null | grep -E '^[EW]: ' | grep -Ev "$allowed" >"$work/lintian.log" || true
 [[ -s $work/lintian.log ]] && { cat "$work/lintian.log"; fail "lintian found the above"; }
-[[ $(dpkg-deb -f "$deb" Version) == 1.00 ]] || fail "version is not 1.00"
+version=$(cat "$build/version/version.txt")
+[[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "version is not $version"
 
 # Still running after three seconds means it started, built its window and entered its loop.
 status=0

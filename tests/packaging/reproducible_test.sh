@@ -21,8 +21,8 @@ build() {
     -DCMAKE_TOOLCHAIN_FILE="$tree/cmake/mingw-w64-x86_64.cmake" -DPETCALC_BUILD_QT=OFF \
     -DPETCALC_BUILD_WIN32=ON -DPETCALC_BUILD_TESTS=OFF >/dev/null
   cmake --build "$tree/out" --target petcalc >/dev/null
-  SOURCE_DATE_EPOCH=1700000000 "$tree/tools/windows_zip.py" "$tree/out/win32/petcalc.exe" "$tree/packaging/windows/说明.txt" \
-    "$tree/out/petcalc.zip"
+  SOURCE_DATE_EPOCH=1700000000 "$tree/tools/windows_zip.py" "$tree/out/win32/petcalc.exe" \
+    "$tree/out/version/说明.txt" "$tree/out/petcalc.zip"
 }
 
 build "$work/a/petcalc"

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QtEndian>
 
+#include "petcalc_version.h"
+
 namespace petcalc::qt {
 namespace {
 
@@ -79,7 +81,7 @@ TEST(Resources, TheLogoIsABaselineFullColourJpegOfItsExactSize) {
 
 TEST(Resources, TheApplicationIsNamedWithItsVersion) {
   EXPECT_EQ(QApplication::applicationName(), u"petcalc"_qs);
-  EXPECT_EQ(QApplication::applicationVersion(), u"1.00"_qs);
+  EXPECT_EQ(QApplication::applicationVersion(), QStringLiteral(PETCALC_VERSION_TEXT));
   EXPECT_FALSE(QApplication::windowIcon().isNull());
 }
 
