@@ -8,6 +8,7 @@
 #include "qt/form1.h"
 #include "tests/qt/qt_form.h"
 #include "tests/support/scripted_runtime.h"
+#include "tests/support/typical_pet.h"
 
 namespace petcalc {
 namespace {

@@ -7,7 +7,7 @@ class QWidget;
 namespace petcalc::qt {
 
 // The three dialogs as real modal Qt dialogs over `owner`, their buttons captioned in Chinese
-// whatever the system language.
+// whatever the system language. A held Enter confirms none of them.
 
 // The prompt with an empty field, "确定" and "取消": the typed text, or the empty text on cancel
 // or close.

@@ -1,8 +1,8 @@
 // Writes the page's form from the form's table, when the site is built:
-//   page_writer <template index.html> <site folder> <test-data folder>
+//   page_writer <template index.html> <site folder>
 // <site>/index.html: the template with its controls and dialogs filled in; <site>/controls.css:
-// each control's rectangle in CSS pixels and its stacking; <test-data>/form.json: the table as
-// the browser tests check the page against it. Run under Node, with the real file system.
+// each control's rectangle in CSS pixels and its stacking. Run under Node, with the real file
+// system.
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -84,33 +84,6 @@ std::string ControlsCss() {
   return css;
 }
 
-std::string FormJson() {
-  const form::PixelSize client = form::ClientSize();
-  std::string json = "{\n  \"title\": " + JsonString(form::kForm1Title) + ",\n  \"client\": [" +
-                     std::to_string(client.width) + ", " + std::to_string(client.height) +
-                     "],\n  \"controls\": [\n";
-  for (const form::Control control : form::Control::All()) {
-    const ControlRow& row = control.description();
-    const form::PixelRect r = form::PixelsOf(control);
-    static constexpr std::string_view kKinds[] = {"label", "box", "button", "picture"};
-    json += std::string(control.row() == 0 ? "" : ",\n") + "    {\"name\": \"" +
-            std::string(row.name) + "\", \"kind\": \"" +
-            std::string(kKinds[static_cast<int>(row.kind)]) + "\", \"rect\": [" +
-            std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.width) +
-            ", " + std::to_string(r.height) + "], \"caption\": " + JsonString(row.caption) +
-            ", \"readOnly\": " + (row.read_only ? "true" : "false") +
-            ", \"autoSize\": " + (row.auto_size ? "true" : "false") +
-            ", \"accessibleName\": " + JsonString(row.accessible_name) + "}";
-  }
-  json += "\n  ],\n  \"tabOrder\": [";
-  bool first = true;
-  for (const form::Control control : form::TabOrder()) {
-    json += (first ? "\"" : ", \"") + std::string(control.name()) + "\"";
-    first = false;
-  }
-  return json + "]\n}\n";
-}
-
 std::string Read(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
@@ -145,15 +118,13 @@ std::string Fill(std::string page) {
 
 int main(int argc, char** argv) {
   using namespace petcalc::web;
-  if (argc != 4) {
-    std::cerr << "usage: page_writer <template.html> <site folder> <test-data folder>\n";
+  if (argc != 3) {
+    std::cerr << "usage: page_writer <template.html> <site folder>\n";
     return 2;
   }
   const std::string site = argv[2];
-  const std::string tests = argv[3];
   const bool written = Write(site + "/index.html", Fill(Read(argv[1]))) &&
-                       Write(site + "/controls.css", ControlsCss()) &&
-                       Write(tests + "/form.json", FormJson());
+                       Write(site + "/controls.css", ControlsCss());
   if (!written) std::cerr << "page_writer: could not write the page\n";
   return written ? 0 : 1;
 }

@@ -1,24 +1,31 @@
 #!/usr/bin/python3
 """Reads petcalc's accessible tree over AT-SPI, as a screen reader does, then uses the program
-through the accessibility interface alone: types the stats, presses "计 算" and reads the sums.
+through the accessibility interface alone: types the typical pet's stats, presses "计 算" and
+reads the sums.
 
-Usage: accessibility_check.py <program>   (inside a D-Bus session with the AT-SPI bus running)
+Usage: accessibility_check.py <program> <test-data folder>   (inside a D-Bus session with the
+AT-SPI bus running; the folder holds the build's form.json and typical.json)
 Exit status 0 when every check holds, 1 otherwise."""
 
+import json
 import os
 import subprocess
 import sys
 import time
+from pathlib import Path
 
 import pyatspi
 
-TITLE = "Tenvo宠物成长计算器0.5"
-COLUMNS = ["等级", "体力", "攻击", "防御", "敏捷", "灵感"]
-INPUTS = ["初始" + c for c in COLUMNS] + ["当前" + c for c in COLUMNS] + ["预测等级"]
-OUTPUTS = ([c + "成长率" for c in COLUMNS] + ["预测" + c for c in COLUMNS[1:]]
-           + ["三围成长", "总成长"])
-TYPED = dict(zip(INPUTS[:12], ["1", "50", "20", "30", "10", "10",
-                               "11", "75", "50", "60", "30", "30"]))
+DATA = Path(sys.argv[2])
+FORM = json.loads((DATA / "form.json").read_text(encoding="utf-8"))
+TYPICAL = json.loads((DATA / "typical.json").read_text(encoding="utf-8"))
+TITLE = FORM["title"]
+NAMES = {c["name"]: c["accessibleName"] for c in FORM["controls"]}
+INPUTS = [c["accessibleName"] for c in FORM["controls"] if c["kind"] == "box" and not c["readOnly"]]
+OUTPUTS = [c["accessibleName"] for c in FORM["controls"] if c["kind"] == "box" and c["readOnly"]]
+BUTTONS = {c["name"]: c["caption"] for c in FORM["controls"] if c["kind"] == "button"}
+TYPED = {NAMES[box]: text for box, text in TYPICAL["stats"]}
+SUMS = {NAMES[box]: text for box, text in TYPICAL["afterGrowth"] if box in ("Text25", "Text26")}
 
 failures = []
 
@@ -82,21 +89,21 @@ def main():
                 states = boxes[name].getState()
                 check(states.contains(pyatspi.STATE_READ_ONLY), f"{name} is not read-only")
                 check(states.contains(pyatspi.STATE_FOCUSABLE), f"{name} takes no focus")
-        check(sorted(buttons) == ["计 算", "预 测"], f"buttons: {sorted(buttons)}")
+        check(sorted(buttons) == sorted(BUTTONS.values()), f"buttons: {sorted(buttons)}")
         if failures:
             return 1
 
         for name, value in TYPED.items():
             boxes[name].queryEditableText().setTextContents(value)
-        buttons["计 算"].queryAction().doAction(0)
+        buttons[BUTTONS["Command1"]].queryAction().doAction(0)
         results = {}
         deadline = time.time() + 10
         while time.time() < deadline:
-            results = {n: boxes[n].queryText().getText(0, -1) for n in ("三围成长", "总成长")}
-            if results["总成长"]:
+            results = {n: boxes[n].queryText().getText(0, -1) for n in SUMS}
+            if all(results.values()):
                 break
             time.sleep(0.1)
-        check(results == {"三围成长": "8", "总成长": "10"}, f"sums read back: {results}")
+        check(results == SUMS, f"sums read back: {results}")
         return 1 if failures else 0
     finally:
         program.terminate()

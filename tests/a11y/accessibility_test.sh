@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs the real program on Xvfb inside a private D-Bus session with the AT-SPI bus, and checks
 # it through its accessible tree. Exits 77 (a skip) only when the AT-SPI bus cannot start.
-# Usage: tests/a11y/accessibility_test.sh <program>
+# Usage: tests/a11y/accessibility_test.sh <program> <test-data folder>
 set -euo pipefail
 
 program=$(realpath "$1")
+data=$(realpath "$2")
 check=$(realpath "$(dirname "$0")/accessibility_check.py")
 launcher=/usr/libexec/at-spi-bus-launcher
 for tool in xvfb-run dbus-run-session dbus-send "$launcher"; do
@@ -16,10 +17,10 @@ exec xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- bash -c '
   for _ in $(seq 100); do
     if dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
          org.a11y.Bus.GetAddress >/dev/null 2>&1; then
-      exec /usr/bin/python3 "$1" "$2"
+      exec /usr/bin/python3 "$1" "$2" "$3"
     fi
     sleep 0.1
   done
   echo "accessibility: SKIPPED, the AT-SPI bus did not start"
   exit 77
-' "$launcher" "$check" "$program"
+' "$launcher" "$check" "$program" "$data"

@@ -8,6 +8,7 @@
 #include "core/calc_error.h"
 #include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
+#include "tests/support/typical_pet.h"
 
 namespace petcalc {
 namespace {

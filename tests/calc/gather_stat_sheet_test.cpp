@@ -10,6 +10,7 @@
 #include "runtime/utf8.h"
 #include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
+#include "tests/support/typical_pet.h"
 
 namespace petcalc {
 namespace {

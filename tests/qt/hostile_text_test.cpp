@@ -13,6 +13,7 @@
 
 #include "qt/qt_text.h"
 #include "tests/qt/qt_form_test.h"
+#include "tests/support/typical_pet.h"
 
 namespace petcalc::testing {
 namespace {

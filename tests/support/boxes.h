@@ -7,23 +7,23 @@
 namespace petcalc::testing {
 
 // The twelve stat boxes in gathering order: Level to Inspiration as obtained, then now.
-inline constexpr std::array<form::TextBox, 12> kStatBoxes = {
-    form::Text1, form::Text2, form::Text3, form::Text4,  form::Text5,  form::Text6,
-    form::Text7, form::Text8, form::Text9, form::Text10, form::Text11, form::Text12};
+inline constexpr auto kStatBoxes = std::to_array<form::TextBox>(
+    {form::Text1, form::Text2, form::Text3, form::Text4, form::Text5, form::Text6, form::Text7,
+     form::Text8, form::Text9, form::Text10, form::Text11, form::Text12});
 
 // The five growth boxes and the five prediction boxes, Stamina to Inspiration.
-inline constexpr std::array<form::TextBox, 5> kGrowthBoxes = {
-    form::Text14, form::Text15, form::Text16, form::Text17, form::Text18};
-inline constexpr std::array<form::TextBox, 5> kPredictionBoxes = {
-    form::Text42, form::Text43, form::Text44, form::Text45, form::Text46};
+inline constexpr auto kGrowthBoxes = std::to_array<form::TextBox>(
+    {form::Text14, form::Text15, form::Text16, form::Text17, form::Text18});
+inline constexpr auto kPredictionBoxes = std::to_array<form::TextBox>(
+    {form::Text42, form::Text43, form::Text44, form::Text45, form::Text46});
 
 // Every box of the window as the grid shows it: four rows of six, then the two sums.
-inline constexpr std::array<form::TextBox, 26> kAllBoxes = {
-    form::Text1,  form::Text2,  form::Text3,  form::Text4,  form::Text5,  form::Text6,
-    form::Text7,  form::Text8,  form::Text9,  form::Text10, form::Text11, form::Text12,
-    form::Text13, form::Text14, form::Text15, form::Text16, form::Text17, form::Text18,
-    form::Text41, form::Text42, form::Text43, form::Text44, form::Text45, form::Text46,
-    form::Text25, form::Text26};
+inline constexpr auto kAllBoxes = std::to_array<form::TextBox>(
+    {form::Text1,  form::Text2,  form::Text3,  form::Text4,  form::Text5,  form::Text6,
+     form::Text7,  form::Text8,  form::Text9,  form::Text10, form::Text11, form::Text12,
+     form::Text13, form::Text14, form::Text15, form::Text16, form::Text17, form::Text18,
+     form::Text41, form::Text42, form::Text43, form::Text44, form::Text45, form::Text46,
+     form::Text25, form::Text26});
 
 // The order Tab walks the window from the first button, as a player sees it.
 inline constexpr std::string_view kExpectedTabOrder =

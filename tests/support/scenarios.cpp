@@ -6,42 +6,17 @@
 
 #include "runtime/utf8.h"
 #include "tests/support/boxes.h"
+#include "tests/support/typical_pet.h"
 
 namespace petcalc::testing {
 namespace {
 
-using Row = std::array<std::u16string_view, 6>;
-using Stats = std::array<std::u16string_view, 12>;
+using Row = StatRow;
 
 constexpr Row kEmptyRow = {};
-constexpr Row kTypicalInitial = {u"1", u"50", u"20", u"30", u"10", u"10"};
-constexpr Row kTypicalCurrent = {u"11", u"75", u"50", u"60", u"30", u"30"};
-constexpr Row kTypicalGrowth = {u"", u"2.5", u"3", u"3", u"2", u"2"};
-
-constexpr Stats Join(const Row& initial, const Row& current) {
-  Stats stats{};
-  std::copy(initial.begin(), initial.end(), stats.begin());
-  std::copy(current.begin(), current.end(), stats.begin() + 6);
-  return stats;
-}
-
-constexpr Stats kTypicalStats = Join(kTypicalInitial, kTypicalCurrent);
-
-// The stats typed into Text1..Text12; an empty text is a box left empty.
-std::vector<Typing> TypeStats(const Stats& stats) {
-  std::vector<Typing> typed;
-  for (std::size_t i = 0; i < stats.size(); ++i) {
-    if (!stats[i].empty()) typed.push_back({kStatBoxes[i], stats[i]});
-  }
-  return typed;
-}
-
-Stats With(Stats stats, form::TextBox box, std::u16string_view text) {
-  for (std::size_t i = 0; i < kStatBoxes.size(); ++i) {
-    if (kStatBoxes[i] == box) stats[i] = text;
-  }
-  return stats;
-}
+constexpr Row kTypicalPredictionRow = {kTypicalTarget,         kTypicalPredictions[0],
+                                       kTypicalPredictions[1], kTypicalPredictions[2],
+                                       kTypicalPredictions[3], kTypicalPredictions[4]};
 
 BoxTexts Boxes(const Row& initial, const Row& current, const Row& growth, const Row& prediction,
                std::u16string_view three_stat_sum, std::u16string_view total_sum) {
@@ -61,26 +36,11 @@ Row RowOf(const Stats& stats, std::size_t first) {
   return row;
 }
 
-Answer Typed(std::u16string_view text) { return {Answer::Way::kTyped, text}; }
-Answer Empty() { return {Answer::Way::kEmpty, u""}; }
-Answer Cancelled(std::u16string_view typed_first) { return {Answer::Way::kCancelled, typed_first}; }
-
-Dialog Prompt(std::u16string_view prompt, Answer answer) {
-  return {Dialog::Kind::kPrompt, prompt, answer};
-}
-Dialog Message(std::u16string_view text) { return {Dialog::Kind::kMessage, text}; }
-Dialog Error(std::u16string_view text) { return {Dialog::Kind::kError, text}; }
-
-constexpr std::u16string_view kPrompts[] = {
-    u"请在输入初始等级", u"请在输入初始体力", u"请在输入初始攻击", u"请在输入初始防御",
-    u"请在输入初始敏捷", u"请在输入初始灵感", u"请在输入当前等级", u"请在输入当前体力",
-    u"请在输入当前攻击", u"请在输入当前防御", u"请在输入当前敏捷", u"请在输入当前灵感"};
-
 constexpr std::u16string_view kCannotCalculate = u"对不起无法计算";
 
 std::vector<Scenario> MakeScenarios() {
-  const BoxTexts typical_growth =
-      Boxes(kTypicalInitial, kTypicalCurrent, kTypicalGrowth, kEmptyRow, u"8", u"10");
+  const BoxTexts typical_growth = Boxes(kTypicalInitial, kTypicalCurrent, kTypicalGrowth, kEmptyRow,
+                                        kTypicalThreeStatSum, kTypicalTotalSum);
   const Stats no_inspiration = With(kTypicalStats, form::Text12, u"");
 
   std::vector<Dialog> all_prompts;
@@ -107,11 +67,11 @@ std::vector<Scenario> MakeScenarios() {
          form::Command1,
          {Prompt(kPrompts[11], Typed(u"30"))},
          typical_growth},
-        {{{form::Text41, u"21"}},
+        {{{form::Text41, kTypicalTarget}},
          form::Command2,
          {},
-         Boxes(kTypicalInitial, kTypicalCurrent, kTypicalGrowth,
-               {u"21", u"100", u"80", u"90", u"50", u"50"}, u"8", u"10")}}},
+         Boxes(kTypicalInitial, kTypicalCurrent, kTypicalGrowth, kTypicalPredictionRow,
+               kTypicalThreeStatSum, kTypicalTotalSum)}}},
       {"EveryBoxEmptyPromptsForAllTwelve", {{{}, form::Command1, all_prompts, typical_growth}}},
       {"AnEmptyAndACancelledAnswerCountAsZero",
        {{TypeStats(empty_agility_and_inspiration),
@@ -129,7 +89,8 @@ std::vector<Scenario> MakeScenarios() {
         {{{form::Text7, u"1"}},
          form::Command1,
          {Message(kCannotCalculate)},
-         Boxes(kTypicalInitial, RowOf(lowered, 6), kTypicalGrowth, kEmptyRow, u"8", u"10")}}},
+         Boxes(kTypicalInitial, RowOf(lowered, 6), kTypicalGrowth, kEmptyRow, kTypicalThreeStatSum,
+               kTypicalTotalSum)}}},
       {"PredictionRefusedWithoutATarget",
        {{TypeStats(kTypicalStats),
          form::Command2,
@@ -180,6 +141,32 @@ std::vector<Scenario> MakeScenarios() {
 }
 
 }  // namespace
+
+std::vector<Typing> TypeStats(const Stats& stats) {
+  std::vector<Typing> typed;
+  for (std::size_t i = 0; i < stats.size(); ++i) {
+    if (!stats[i].empty()) typed.push_back({kStatBoxes[i], stats[i]});
+  }
+  return typed;
+}
+
+Stats With(Stats stats, form::TextBox box, std::u16string_view text) {
+  for (std::size_t i = 0; i < kStatBoxes.size(); ++i) {
+    if (kStatBoxes[i] == box) stats[i] = text;
+  }
+  return stats;
+}
+
+Answer Typed(std::u16string_view text) { return {Answer::Way::kTyped, text}; }
+Answer Empty() { return {Answer::Way::kEmpty, u""}; }
+Answer Cancelled(std::u16string_view typed_first) { return {Answer::Way::kCancelled, typed_first}; }
+Answer Escaped(std::u16string_view typed_first) { return {Answer::Way::kEscaped, typed_first}; }
+
+Dialog Prompt(std::u16string_view prompt, Answer answer) {
+  return {Dialog::Kind::kPrompt, prompt, answer};
+}
+Dialog Message(std::u16string_view text) { return {Dialog::Kind::kMessage, text}; }
+Dialog Error(std::u16string_view text) { return {Dialog::Kind::kError, text}; }
 
 const std::vector<Scenario>& SharedScenarios() {
   static const std::vector<Scenario> scenarios = MakeScenarios();

@@ -58,12 +58,6 @@ class ScriptedRuntime : public FormsRuntime {
 // How the log shows the overflow error's dialog.
 inline const std::string kOverflowEntry = "error 运行时错误 '6':\n\n溢出";
 
-// The pet of the typical request: Level, Stamina, Attack, Defence, Agility and Inspiration as
-// obtained (Text1..Text6) and now (Text7..Text12). Its growths are 2.5, 3, 3, 2 and 2 with sums
-// 8 and 10; at level 21 it predicts 100, 80, 90, 50 and 50.
-inline constexpr std::array<std::u16string_view, 12> kTypicalStats = {
-    u"1", u"50", u"20", u"30", u"10", u"10", u"11", u"75", u"50", u"60", u"30", u"30"};
-
 // Types the six initial stats into Text1..Text6 and the six current ones into Text7..Text12.
 void TypeStats(ScriptedRuntime& form, const std::vector<std::int64_t>& initial,
                const std::vector<std::int64_t>& current);

@@ -4,8 +4,6 @@
 #include <windowsx.h>
 
 #include "runtime/utf8.h"
-#include "tests/support/boxes.h"
-#include "tests/support/scripted_runtime.h"
 #include "win32/handles.h"
 #include "win32/wide_text.h"
 
@@ -99,26 +97,22 @@ void Form1Test::Put(form::TextBox box, std::u16string_view text) {
   SendMessageW(Control(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
 }
 
-void Form1Test::PutTypicalStats() {
-  for (std::size_t i = 0; i < petcalc::testing::kStatBoxes.size(); ++i) {
-    Put(petcalc::testing::kStatBoxes[i], petcalc::testing::kTypicalStats[i]);
-  }
-}
-
 void Form1Test::Click(form::Control control) {
   SendMessageW(Control(control), BM_CLICK, 0, 0);
   Pump();
 }
 
-void Form1Test::Press(HWND control, WORD key, Held held, bool repeat) {
+void Form1Test::Press(HWND control, const KeyPress& press) {
   BYTE keys[256] = {};
   GetKeyboardState(keys);
-  keys[VK_CONTROL] = held.ctrl ? 0x80 : 0;
-  keys[VK_SHIFT] = held.shift ? 0x80 : 0;
-  keys[VK_MENU] = held.alt ? 0x80 : 0;
+  keys[VK_CONTROL] = press.ctrl ? 0x80 : 0;
+  keys[VK_SHIFT] = press.shift ? 0x80 : 0;
+  keys[VK_MENU] = press.alt ? 0x80 : 0;
   SetKeyboardState(keys);
-  PostMessageW(control, WM_KEYDOWN, key, repeat ? 0x40000001 : 1);
-  PostMessageW(control, WM_KEYUP, key, 0xC0000001);
+  const LPARAM extended = press.extended ? LPARAM{1} << 24 : 0;
+  PostMessageW(control, WM_KEYDOWN, press.key, (press.repeat ? 0x40000001 : 1) | extended);
+  if (press.typed != 0) PostMessageW(control, WM_CHAR, press.typed, 1);
+  PostMessageW(control, WM_KEYUP, press.key, 0xC0000001 | extended);
   Pump();
   keys[VK_CONTROL] = 0;
   keys[VK_SHIFT] = 0;

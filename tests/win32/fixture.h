@@ -39,11 +39,17 @@ class DialogAnswerer {
   int idle_ticks_ = 0;
 };
 
-// The modifier keys held for a key press.
-struct Held {
+// A key pressed and released as the keyboard presses it: with the modifier keys held, as a
+// repeat of a key already down, as the keypad's (extended) key, and with the character it types
+// where the keyboard's layout gives it one.
+struct KeyPress {
+  WORD key;
   bool ctrl = false;
   bool shift = false;
   bool alt = false;
+  bool repeat = false;
+  bool extended = false;
+  wchar_t typed = 0;
 };
 
 // The real window, shown, with helpers that act as a user would through its messages.
@@ -59,12 +65,10 @@ class Form1Test : public ::testing::Test {
   void Type(form::TextBox box, std::u16string_view text);
   // Replaces a box's text at once, as a paste does.
   void Put(form::TextBox box, std::u16string_view text);
-  // Puts the typical stats into Text1..Text12.
-  void PutTypicalStats();
   void Click(form::Control control);
-  // Posts a key press (and release) to a control, with the modifiers held as asked, and runs
-  // the window's messages as its own loop would. A repeat is a press of a key already down.
-  void Press(HWND control, WORD key, Held held = {}, bool repeat = false);
+  // Posts a key press (and release) to a control and runs the window's messages as its own
+  // loop would.
+  void Press(HWND control, const KeyPress& press);
   void Pump();
 
   DialogAnswerer answerer_;
