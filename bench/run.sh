@@ -20,7 +20,7 @@ bench/startup.sh "$runs" build-bench >"$out/startup.md" 2>/dev/null
 
 echo "bench: petcalc.exe under wine, three consecutive runs of $runs each"
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target petcalc floor_win32
+cmake --build --preset windows --target petcalc floor_win32 named_control_bench
 for run in 1 2 3; do
   echo "Run $run of 3:"
   echo
@@ -28,12 +28,15 @@ for run in 1 2 3; do
   echo
 done >"$out/windows.md"
 
+echo "bench: where a named control keeps its procedure, under wine"
+xvfb-run -a tools/wine-run.sh build-windows/bench/named_control_bench.exe >"$out/named.md" 2>/dev/null
+
 echo "bench: the page in headless Chromium, $runs first visits each"
 cmake --preset web >/dev/null
 cmake --build --preset web
 bench/web_bench.py build-web/site "$runs" >"$out/web.md"
 
 python3 bench/report.py "$out/core.json" "$out/window.json" "$out/startup.md" "$out/windows.md" \
-  "$out/web.md" >"$out/RESULTS.md"
+  "$out/named.md" "$out/web.md" >"$out/RESULTS.md"
 cp "$out/RESULTS.md" bench/RESULTS.md
 cat bench/RESULTS.md
