@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "form/control_table.h"
+#include "qt/fonts.h"
 #include "qt/pixels.h"
 #include "qt/qt_text.h"
 
@@ -29,6 +30,7 @@ std::unique_ptr<QWidget> BuildFloorWindow() {
         break;
       case ControlKind::kPushButton:
         control = new QPushButton(qt::ToQString(row.caption), window.get());
+        control->setFont(qt::ButtonFont());
         break;
     }
     control->setGeometry(qt::ToQRect(form::ToPixels(row.rect)));

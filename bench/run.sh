@@ -15,8 +15,13 @@ echo "bench: calculations"
 "$out/petcalc_bench" "${common[@]}" >"$out/core.json"
 echo "bench: window"
 "$out/petcalc_window_bench" "${common[@]}" >"$out/window.json" 2>/dev/null
-echo "bench: start-up, $runs runs each"
-bench/startup.sh "$runs" build-bench >"$out/startup.md" 2>/dev/null
+echo "bench: start-up, three consecutive runs of $runs each"
+for run in 1 2 3; do
+  echo "Run $run of 3:"
+  echo
+  bench/startup.sh "$runs" build-bench 2>/dev/null
+  echo
+done >"$out/startup.md"
 
 echo "bench: petcalc.exe under wine, three consecutive runs of $runs each"
 cmake --preset windows >/dev/null

@@ -10,9 +10,19 @@
 #include "petcalc_version.h"
 #include "qt/fonts.h"
 #include "qt/form1.h"
+#include "qt/picture_pixels.h"
 
 namespace petcalc::qt {
 namespace {
+
+// The application icon's images, from pixels decoded when the program was built.
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (const PicturePixels* image : {&kIcon16, &kIcon32, &kIcon48}) {
+    icon.addPixmap(QPixmap::fromImage(ToImage(*image)));
+  }
+  return icon;
+}
 
 // Screen readers announce the main window as a frame with its title; Qt would present a plain
 // QWidget window as a nameless client area.
@@ -28,7 +38,7 @@ void SetUpApplication() {
   QApplication::setApplicationVersion(QStringLiteral(PETCALC_VERSION_TEXT));
   // The desktop entry's name, so that Wayland shells match the window to its entry and icon.
   QApplication::setDesktopFileName(QStringLiteral("cn.tenvo.PetCalc"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/petcalc.ico")));
+  QApplication::setWindowIcon(ApplicationIcon());
   QApplication::setFont(InterfaceFont());
   QAccessible::installFactory(MainWindowAccessible);
   InstallQtChinese();

@@ -27,8 +27,6 @@ QLabel* CreateLabel(const ControlRow& row, QWidget* parent) {
   label->setAlignment(Qt::AlignCenter);
   label->setAutoFillBackground(true);
   label->setGeometry(PlaceOf(row));
-  // One measurement of the caption: adjustSize would polish and lay the label out as well.
-  if (row.auto_size) label->resize(label->fontMetrics().size(Qt::TextSingleLine, label->text()));
   return label;
 }
 
@@ -70,6 +68,10 @@ Form1::Form1(const RuntimeDecorator& decorate)
   resize(form::ClientSize().width, form::ClientSize().height);
 
   createControls();
+  // Measuring a caption loads the Chinese face, which the first paint loads anyway: queued, the
+  // measuring runs once the window is on its way to the screen, and before it is first painted,
+  // whose expose has to come back from the display.
+  QMetaObject::invokeMethod(this, &Form1::fitLabels, Qt::QueuedConnection);
   control(form::kStackedBelowAll)->lower();
   setTabOrderFromTable();
   control(form::kFirstFocus)->setFocus();
@@ -87,9 +89,12 @@ void Form1::createControls() {
 QWidget* Form1::createControl(Control control) {
   const ControlRow& row = control.description();
   switch (row.kind) {
-    case ControlKind::kLabel:
-      widgets_.Set(control, CreateLabel(row, this));
+    case ControlKind::kLabel: {
+      QLabel* label = CreateLabel(row, this);
+      if (row.auto_size) auto_sized_.push_back(label);
+      widgets_.Set(control, label);
       break;
+    }
     case ControlKind::kTextBox:
       widgets_.Set(control, CreateTextBox(row, this));
       break;
@@ -108,6 +113,13 @@ QWidget* Form1::createControl(Control control) {
   // The interface font is the application's; only the other role needs a font of its own.
   if (row.font == form::FontRole::kButton) made->setFont(ButtonFont());
   return made;
+}
+
+void Form1::fitLabels() {
+  for (QLabel* label : auto_sized_) {
+    // One measurement of the caption: adjustSize would polish and lay the label out as well.
+    label->resize(label->fontMetrics().size(Qt::TextSingleLine, label->text()));
+  }
 }
 
 void Form1::setTabOrderFromTable() {

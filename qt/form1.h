@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "calc/calculator.h"
 #include "form/controls.h"
@@ -35,9 +36,12 @@ class Form1 : public QWidget {
  private:
   void createControls();
   QWidget* createControl(form::Control control);
+  // Sizes each auto-sized label to its caption, keeping its left and top.
+  void fitLabels();
   void setTabOrderFromTable();
 
   Form1Widgets widgets_;
+  std::vector<QLabel*> auto_sized_;
   QtRuntime runtime_;
   std::unique_ptr<FormsRuntime> decorated_;
   Calculator calculator_;

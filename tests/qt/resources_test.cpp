@@ -11,9 +11,10 @@
 namespace petcalc::qt {
 namespace {
 
-QByteArray ReadResource(const QString& path) {
-  QFile file(path);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+// A file of the resources folder, from which the programs' pictures are made.
+QByteArray ReadResource(const QString& name) {
+  QFile file(QStringLiteral(PETCALC_RESOURCES "/") + name);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
   return file.readAll();
 }
 
@@ -28,7 +29,7 @@ quint16 Be16(const QByteArray& data, qsizetype at) {
 }
 
 TEST(Resources, TheIconHoldsFiveUncompressedImagesInOrder) {
-  const QByteArray ico = ReadResource(u":/petcalc.ico"_qs);
+  const QByteArray ico = ReadResource(u"petcalc.ico"_qs);
   ASSERT_EQ(ico.size(), 18'718);
   ASSERT_EQ(Le16(ico, 2), 1);  // an icon, not a cursor
   ASSERT_EQ(Le16(ico, 4), 5);
@@ -56,7 +57,7 @@ TEST(Resources, TheIconHoldsFiveUncompressedImagesInOrder) {
 }
 
 TEST(Resources, TheLogoIsABaselineFullColourJpegOfItsExactSize) {
-  const QByteArray jpeg = ReadResource(u":/logo.jpg"_qs);
+  const QByteArray jpeg = ReadResource(u"logo.jpg"_qs);
   ASSERT_EQ(jpeg.size(), 21'959);
   ASSERT_EQ(Be16(jpeg, 0), 0xFFD8);
   bool found_frame = false;
@@ -76,7 +77,7 @@ TEST(Resources, TheLogoIsABaselineFullColourJpegOfItsExactSize) {
     at += 2 + Be16(jpeg, at + 2);
   }
   EXPECT_TRUE(found_frame);
-  EXPECT_EQ(QImage(u":/logo.jpg"_qs).size(), QSize(113, 57));
+  EXPECT_EQ(QImage::fromData(jpeg).size(), QSize(113, 57));
 }
 
 TEST(Resources, TheApplicationIsNamedWithItsVersion) {
