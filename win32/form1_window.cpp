@@ -23,11 +23,9 @@ using form::ControlKind;
 using form::ControlRow;
 
 constexpr wchar_t kClassName[] = L"PetCalcForm1";
-constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL, which the dialog keys send
+constexpr int kFirstControlId = 100;
 // The controls are drawn inside the window only, so resizing repaints no control twice.
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-
-int ControlId(Control control) { return kFirstControlId + static_cast<int>(control.row()); }
 
 RECT ToRect(form::PixelRect r) { return {r.left, r.top, r.right(), r.bottom()}; }
 
@@ -95,6 +93,8 @@ SIZE FrameSize(int dpi) {
 }
 
 }  // namespace
+
+int ControlId(Control control) { return kFirstControlId + static_cast<int>(control.row()); }
 
 Form1Window::Form1Window(HINSTANCE instance) : instance_(instance) {
   static const ATOM kRegistered = RegisterWindowClass(instance, Procedure);

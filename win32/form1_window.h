@@ -29,9 +29,6 @@ class Form1Window {
   Form1Window& operator=(const Form1Window&) = delete;
 
   HWND hwnd() const { return hwnd_; }
-  // The window drawn for a control.
-  HWND control(form::Control control) const { return controls_[control]; }
-  int dpi() const { return dpi_; }
 
   // Gives the window's keys their meaning before a message is dispatched: Enter or Return on a
   // focused button presses it once however long it is held, Enter in a box does nothing, Ctrl+A
@@ -69,6 +66,10 @@ class Form1Window {
   std::optional<Calculator> calculator_;  // made with the runtime, once the controls are
   HWND focus_ = nullptr;                  // given back when the window is activated again
 };
+
+// The id of the child window drawn for a control (GetDlgItem finds it by it): its table row after
+// the first id, clear of IDOK and IDCANCEL, which the dialog keys send.
+int ControlId(form::Control control);
 
 // Runs the thread's messages through the window until the window is closed; gives the exit code.
 int RunMessageLoop(Form1Window& window);

@@ -52,6 +52,11 @@ struct KeyPress {
   wchar_t typed = 0;
 };
 
+// The child of the window drawn for a control.
+inline HWND ControlWindow(HWND window, form::Control control) {
+  return GetDlgItem(window, ControlId(control));
+}
+
 // The real window, shown, with helpers that act as a user would through its messages.
 class Form1Test : public ::testing::Test {
  protected:
@@ -59,7 +64,7 @@ class Form1Test : public ::testing::Test {
   ~Form1Test() override;
 
   Form1Window& window() { return *window_; }
-  HWND Control(form::Control control) const { return window_->control(control); }
+  HWND Control(form::Control control) const { return ControlWindow(window_->hwnd(), control); }
   std::wstring Text(form::TextBox box) const;
   // Replaces a box's text character by character, as typing does.
   void Type(form::TextBox box, std::u16string_view text);

@@ -54,13 +54,13 @@ LOGFONTW FontOf(HWND control) {
   return font;
 }
 
-// Every control of the table against the live window: class, place, caption, flags and font.
-void ExpectEveryControlAsDescribed(Form1Window& window) {
-  const int dpi = window.dpi();
+// Every control of the table against the live window at `dpi`: class, place, caption, flags and
+// font.
+void ExpectEveryControlAsDescribed(HWND window, int dpi) {
   for (const form::Control each : form::Control::All()) {
     const ControlRow& row = each.description();
     SCOPED_TRACE(row.name);
-    HWND control = window.control(each);
+    HWND control = ControlWindow(window, each);
     ASSERT_NE(control, nullptr);
     const LONG style = GetWindowLongW(control, GWL_STYLE);
     const RECT rect = RectInParent(control);
@@ -104,11 +104,15 @@ void ExpectEveryControlAsDescribed(Form1Window& window) {
   }
 }
 
-TEST_F(Form1Test, EveryControlIsAsDescribed) { ExpectEveryControlAsDescribed(window()); }
+// The window starts at the primary screen's density.
+int StartingDpi() { return static_cast<int>(GetDpiForSystem()); }
+
+TEST_F(Form1Test, EveryControlIsAsDescribed) {
+  ExpectEveryControlAsDescribed(window().hwnd(), StartingDpi());
+}
 
 TEST_F(Form1Test, TheWindowAndItsBoxesAreWhereTheyShouldBe) {
-  const int dpi = window().dpi();
-  EXPECT_EQ(dpi, static_cast<int>(GetDpiForSystem()));
+  const int dpi = StartingDpi();
   RECT client;
   GetClientRect(window().hwnd(), &client);
   EXPECT_EQ(client.right, form::ClientSize(dpi).width);
@@ -170,7 +174,7 @@ RECT WindowRect(HWND window) {
 int OtherDpi(int dpi) { return dpi == 96 ? 144 : 96; }
 
 TEST_F(Form1Test, AtItsOwnSizeItAsksForTheFormsSizeAtTheNewDensity) {
-  const int other = OtherDpi(window().dpi());
+  const int other = OtherDpi(StartingDpi());
   const SIZE size = AskDpiScaledSize(window().hwnd(), other);
   RECT frame{0, 0, form::ClientSize(other).width, form::ClientSize(other).height};
   AdjustWindowRectExForDpi(&frame, GetWindowLongW(window().hwnd(), GWL_STYLE), FALSE, 0,
@@ -183,8 +187,7 @@ TEST_F(Form1Test, AtItsOwnSizeItAsksForTheFormsSizeAtTheNewDensity) {
   const RECT now = WindowRect(window().hwnd());
   SendDpiChanged(window().hwnd(), other,
                  {now.left, now.top, now.left + size.cx, now.top + size.cy});
-  EXPECT_EQ(window().dpi(), other);
-  ExpectEveryControlAsDescribed(window());
+  ExpectEveryControlAsDescribed(window().hwnd(), other);
   const RECT after = WindowRect(window().hwnd());
   EXPECT_EQ(after.right - after.left, size.cx);
   EXPECT_EQ(after.bottom - after.top, size.cy);
@@ -192,23 +195,23 @@ TEST_F(Form1Test, AtItsOwnSizeItAsksForTheFormsSizeAtTheNewDensity) {
 
 TEST_F(Form1Test, ASizeTheUserChoseIsKeptThroughADensityChange) {
   SetWindowPos(window().hwnd(), nullptr, 10, 10, 800, 500, SWP_NOZORDER);
-  const int other = OtherDpi(window().dpi());
+  const int other = OtherDpi(StartingDpi());
   const SIZE asked = AskDpiScaledSize(window().hwnd(), other);
-  EXPECT_GT(asked.cx, other > window().dpi() ? 800 : 0);
-  EXPECT_LT(asked.cx, other > window().dpi() ? 1600 : 800);
+  EXPECT_GT(asked.cx, other > StartingDpi() ? 800 : 0);
+  EXPECT_LT(asked.cx, other > StartingDpi() ? 1600 : 800);
 
   SendDpiChanged(window().hwnd(), other, {10, 10, 1210, 760});
   const RECT after = WindowRect(window().hwnd());
   EXPECT_EQ(after.right - after.left, 1200);
   EXPECT_EQ(after.bottom - after.top, 750);
-  ExpectEveryControlAsDescribed(window());
+  ExpectEveryControlAsDescribed(window().hwnd(), other);
 }
 
 TEST_F(Form1Test, AMaximisedWindowStaysMaximisedThroughADensityChange) {
   ShowWindow(window().hwnd(), SW_MAXIMIZE);
   Pump();
   const RECT maximised = WindowRect(window().hwnd());
-  const int other = OtherDpi(window().dpi());
+  const int other = OtherDpi(StartingDpi());
   SIZE untouched{1, 1};
   EXPECT_FALSE(SendMessageW(window().hwnd(), WM_GETDPISCALEDSIZE, static_cast<WPARAM>(other),
                             reinterpret_cast<LPARAM>(&untouched)));
@@ -217,7 +220,7 @@ TEST_F(Form1Test, AMaximisedWindowStaysMaximisedThroughADensityChange) {
   const RECT after = WindowRect(window().hwnd());
   EXPECT_EQ(after.right - after.left, maximised.right - maximised.left);
   EXPECT_EQ(after.bottom - after.top, maximised.bottom - maximised.top);
-  ExpectEveryControlAsDescribed(window());
+  ExpectEveryControlAsDescribed(window().hwnd(), other);
 }
 
 TEST_F(Form1Test, FollowsTheSystemColours) {
