@@ -1,29 +1,49 @@
 #pragma once
 
 #include <array>
+#include <string_view>
+#include <utility>
 
 #include "form/controls.h"
+#include "form/grid.h"
 
 namespace petcalc::testing {
 
+namespace boxes {
+
+// The boxes at(0) .. at(kCount - 1).
+template <std::size_t kCount, typename At>
+constexpr std::array<form::TextBox, kCount> Boxes(At at) {
+  return [&at]<std::size_t... kIndex>(std::index_sequence<kIndex...>) {
+    return std::array<form::TextBox, kCount>{at(kIndex)...};
+  }
+  (std::make_index_sequence<kCount>{});
+}
+
+// A stat's cell of the grid: a Stamina-to-Inspiration one when `first` is 1.
+constexpr form::TextBox Cell(std::size_t row, std::size_t index, std::size_t first = 0) {
+  const std::size_t per_row = form::kStatCount - first;
+  return form::kGridRows[row + index / per_row].cells[first + index % per_row];
+}
+
+}  // namespace boxes
+
 // The twelve stat boxes in gathering order: Level to Inspiration as obtained, then now.
-inline constexpr auto kStatBoxes = std::to_array<form::TextBox>(
-    {form::Text1, form::Text2, form::Text3, form::Text4, form::Text5, form::Text6, form::Text7,
-     form::Text8, form::Text9, form::Text10, form::Text11, form::Text12});
+inline constexpr auto kStatBoxes =
+    boxes::Boxes<2 * form::kStatCount>([](std::size_t i) { return boxes::Cell(0, i); });
 
 // The five growth boxes and the five prediction boxes, Stamina to Inspiration.
-inline constexpr auto kGrowthBoxes = std::to_array<form::TextBox>(
-    {form::Text14, form::Text15, form::Text16, form::Text17, form::Text18});
-inline constexpr auto kPredictionBoxes = std::to_array<form::TextBox>(
-    {form::Text42, form::Text43, form::Text44, form::Text45, form::Text46});
+inline constexpr auto kGrowthBoxes =
+    boxes::Boxes<form::kStatCount - 1>([](std::size_t i) { return boxes::Cell(2, i, 1); });
+inline constexpr auto kPredictionBoxes =
+    boxes::Boxes<form::kStatCount - 1>([](std::size_t i) { return boxes::Cell(3, i, 1); });
 
 // Every box of the window as the grid shows it: four rows of six, then the two sums.
-inline constexpr auto kAllBoxes = std::to_array<form::TextBox>(
-    {form::Text1,  form::Text2,  form::Text3,  form::Text4,  form::Text5,  form::Text6,
-     form::Text7,  form::Text8,  form::Text9,  form::Text10, form::Text11, form::Text12,
-     form::Text13, form::Text14, form::Text15, form::Text16, form::Text17, form::Text18,
-     form::Text41, form::Text42, form::Text43, form::Text44, form::Text45, form::Text46,
-     form::Text25, form::Text26});
+inline constexpr std::size_t kGridBoxCount = form::kGridRows.size() * form::kStatCount;
+inline constexpr auto kAllBoxes =
+    boxes::Boxes<kGridBoxCount + form::kSumRows.size()>([](std::size_t i) {
+      return i < kGridBoxCount ? boxes::Cell(0, i) : form::kSumRows[i - kGridBoxCount].box;
+    });
 
 // The order Tab walks the window from the first button, as a player sees it.
 inline constexpr std::string_view kExpectedTabOrder =
