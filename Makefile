@@ -53,9 +53,10 @@ package: build
 release: deps
 	tools/release.sh
 
-screenshot: build windows
+screenshot: build windows web
 	tools/install-deps.sh screenshot
 	tools/screenshot.sh build/qt/petcalc build build-windows/win32/petcalc.exe build-windows
+	tools/web_screenshots.py build-web docs web/static
 
 resources:
 	tools/install-deps.sh art

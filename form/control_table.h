@@ -29,6 +29,8 @@ struct ControlRow {
   std::u16string_view accessible_name;
 };
 
+// The window's name, as its toolkit objects are named, and its title.
+inline constexpr std::string_view kForm1Name = "Form1";
 inline constexpr std::u16string_view kForm1Title = u"Tenvo宠物成长计算器0.5";
 inline constexpr int kForm1ClientWidth = 6135;
 inline constexpr int kForm1ClientHeight = 2820;

@@ -3,7 +3,11 @@
 #include <array>
 #include <string_view>
 
+#include "form/twips.h"
+
 namespace petcalc::form {
+
+inline constexpr int kPointsPerInch = 72;
 
 // Each face by its English family name first, then its Chinese one: Windows matches a localized
 // family name reliably only under a Chinese system locale.
@@ -18,5 +22,8 @@ inline constexpr int kInterfacePointSize = 9;
 // platform.
 inline constexpr std::array<std::u16string_view, 2> kButtonFaces = {u"FZYaoTi", u"方正姚体"};
 inline constexpr int kButtonPointSize = 12;
+
+// A size in points as pixels at 96 dpi, as a page's CSS pixels count them: 9 points are 12.
+constexpr int PointsToPixels(int points) { return points * kStandardDpi / kPointsPerInch; }
 
 }  // namespace petcalc::form

@@ -63,7 +63,7 @@ FormsRuntime* Decorated(const RuntimeDecorator& decorate, std::unique_ptr<FormsR
 
 Form1::Form1(const RuntimeDecorator& decorate)
     : runtime_(*this, widgets_), calculator_(*Decorated(decorate, decorated_, runtime_)) {
-  setObjectName(QStringLiteral("Form1"));
+  setObjectName(ToQString(form::kForm1Name));
   setWindowTitle(ToQString(form::kForm1Title));
   resize(form::ClientSize().width, form::ClientSize().height);
 

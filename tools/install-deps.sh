@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages a build needs, only those that are missing, and generates the
-# comma-decimal locale the locale test uses. Usage: tools/install-deps.sh [group...]
+# comma-decimal locale the locale test uses; for the groups that need tools Debian lacks, installs
+# them from npm, every version pinned by the committed package-lock.json of their folder under
+# tools/npm (npm itself from Debian only where no npm is on PATH: a nodejs package that carries
+# its own conflicts with Debian's). Usage: tools/install-deps.sh [group...]
 # Groups: build (default: compile, run and every test, the validators, the package and its
 # checker, the accessibility test, and the Windows cross build with wine and a font to test it
-# in), web (the WebAssembly build with Emscripten and Node, and headless Chromium with its driver
-# and Selenium for the page's tests), bench (Google Benchmark), screenshot (Xvfb and
-# ImageMagick), art (what tools/make_resources.py draws with), fuzz (clang and libFuzzer), lint
+# in), web (the WebAssembly build with Emscripten and Node, headless Chromium with its driver and
+# Selenium for the page's tests, and axe-core from npm), bench (Google Benchmark, and Lighthouse
+# from npm), screenshot (Xvfb and ImageMagick), art (what tools/make_resources.py draws with), fuzz (clang and libFuzzer), lint
 # (clang-format, clang-tidy and cppcheck), fresh (mmdebstrap, for tools/fresh-check.sh).
-# LOCALE_GEN_FILE names the locale list to edit (default /etc/locale.gen).
+# LOCALE_GEN_FILE names the locale list to edit (default /etc/locale.gen); NPM_TOOLS_ROOT the
+# tree whose tools/npm folders to install (default this one).
 set -euo pipefail
 
 declare -A GROUPS_PACKAGES=(
@@ -24,7 +28,12 @@ declare -A GROUPS_PACKAGES=(
   [lint]="clang-tidy-14 clang-format-14 cppcheck"
   [fresh]="mmdebstrap"
 )
+declare -A GROUPS_NPM=(
+  [web]="tools/npm/test"
+  [bench]="tools/npm/bench"
+)
 locale_gen_file=${LOCALE_GEN_FILE:-/etc/locale.gen}
+npm_root=${NPM_TOOLS_ROOT:-$(cd "$(dirname "$0")/.." && pwd)}
 
 as_root() {
   if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi
@@ -49,6 +58,17 @@ ensure_locale() {
   as_root locale-gen >/dev/null
 }
 
+# The folder's npm packages as its lock file pins them, unless they are installed from that very
+# lock file already.
+ensure_npm_tools() {
+  local folder=$npm_root/$1
+  if cmp -s "$folder/package-lock.json" "$folder/node_modules/.petcalc-lock"; then return; fi
+  echo "install-deps: installing the npm packages of $1"
+  npm ci --prefix "$folder" --no-audit --no-fund --loglevel=error >/dev/null
+  mkdir -p "$folder/node_modules"
+  cp "$folder/package-lock.json" "$folder/node_modules/.petcalc-lock"
+}
+
 main() {
   local groups=("$@")
   [[ ${#groups[@]} -eq 0 ]] && groups=(build)
@@ -61,6 +81,7 @@ main() {
     # Every word of every line: the lists span several lines.
     read -r -d '' -a packages <<<"${GROUPS_PACKAGES[$group]}" || true
     wanted+=("${packages[@]}")
+    if [[ -n ${GROUPS_NPM[$group]+set} ]] && ! command -v npm >/dev/null; then wanted+=(npm); fi
   done
 
   local missing
@@ -72,6 +93,9 @@ main() {
       "${missing[@]}" >/dev/null
   fi
   ensure_locale de_DE.UTF-8
+  for group in "${groups[@]}"; do
+    if [[ -n ${GROUPS_NPM[$group]+set} ]]; then ensure_npm_tools "${GROUPS_NPM[$group]}"; fi
+  done
 }
 
 main "$@"

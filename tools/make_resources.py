@@ -11,7 +11,9 @@ to change the artwork.
   segment to exactly 21,959 bytes.
 - logo@2x.png, logo@3x.png: the same logo drawn for high-density screens.
 - icon-16.png, icon-32.png, icon-48.png: the icon for desktop themes; icon-192.png and
-  icon-512.png: the web page's icons, for phones and the browsers' installed apps.
+  icon-512.png: the web page's icons, for phones and the browsers' installed apps;
+  icon-maskable-512.png: the same bars on a blue that fills the square, all inside the middle
+  circle of four fifths of its width that every mask keeps.
 """
 
 import io
@@ -48,6 +50,15 @@ def draw_icon(size):
         draw.rectangle([x * SUPERSAMPLE, top * SUPERSAMPLE, (x + bar) * SUPERSAMPLE - 1,
                         base * SUPERSAMPLE - 1], fill=BAR_COLOURS[index])
     return image.resize((size, size), Image.BOX)
+
+
+def draw_maskable_icon(size):
+    """The icon's bars, a third smaller, on a blue square a launcher may cut to any shape: the
+    bars stay inside the circle of 0.8 the square's width that every mask keeps."""
+    image = Image.new("RGBA", (size, size), BLUE)
+    bars = draw_icon(round(size * 0.62))
+    image.alpha_composite(bars, ((size - bars.width) // 2, (size - bars.height) // 2))
+    return image
 
 
 def and_mask(image):
@@ -163,6 +174,7 @@ def write_logo(folder):
 def write_theme_icons(folder):
     for size in (16, 32, 48, 192, 512):
         draw_icon(size).save(folder / f"icon-{size}.png", optimize=True)
+    draw_maskable_icon(512).save(folder / "icon-maskable-512.png", optimize=True)
 
 
 def main():

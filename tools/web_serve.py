@@ -36,9 +36,10 @@ class Server(http.server.ThreadingHTTPServer):
             super().handle_error(request, client_address)
 
 
-def serve(folder, port):
-    """A server of `folder` on 127.0.0.1:`port`, not yet serving (call serve_forever)."""
-    return Server(("127.0.0.1", port), functools.partial(Handler, directory=folder))
+def serve(folder, port, handler=Handler):
+    """A server of `folder` on 127.0.0.1:`port`, answering with `handler` (Handler or a class of
+    its own), not yet serving (call serve_forever)."""
+    return Server(("127.0.0.1", port), functools.partial(handler, directory=folder))
 
 
 def main():

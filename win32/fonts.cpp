@@ -8,9 +8,7 @@
 namespace petcalc::win32 {
 namespace {
 
-constexpr int kPointsPerInch = 72;
-
-int PointsToHeight(int points, int dpi) { return -MulDiv(points, dpi, kPointsPerInch); }
+int PointsToHeight(int points, int dpi) { return -MulDiv(points, dpi, form::kPointsPerInch); }
 
 LOGFONTW FaceAt(const std::wstring& face, int points, int dpi, LONG weight) {
   LOGFONTW font{};

@@ -89,7 +89,8 @@ std::string ControlName(form::Control control) { return JsonName(control.name())
 
 std::string FormJson() {
   const form::PixelSize client = form::ClientSize();
-  std::string json = "{\n  \"title\": " + JsonString(form::kForm1Title) + ",\n  \"client\": [" +
+  std::string json = "{\n  \"name\": " + JsonName(form::kForm1Name) +
+                     ",\n  \"title\": " + JsonString(form::kForm1Title) + ",\n  \"client\": [" +
                      std::to_string(client.width) + ", " + std::to_string(client.height) +
                      "],\n  \"controls\": [\n";
   for (const form::Control control : form::Control::All()) {

@@ -1,11 +1,13 @@
 // The page's side of the calculator: its boxes and dialogs as the module's runtime reaches them
-// (Module.page), the two buttons, the scaling to narrow screens, and the offline cache. Appended
-// to the module's loader (petcalc.js), after createPetCalc, and run as soon as the loader
-// arrives, while the page is still read: the module starts at once, and what needs the form
-// waits for it.
+// (Module.page), the two buttons, the action key of the touch layout, what a click wrote said to
+// screen readers, and the offline cache. Appended to the module's loader, after createPetCalc,
+// and run as soon as the loader arrives, while the page is still read: the module starts at
+// once, and what needs the form waits for it. The page's boot script (boot.js) holds the buttons
+// until then.
 (() => {
   'use strict';
 
+  const boot = window.petcalcBoot;
   const root = document.documentElement;
   const parsed = new Promise((resolve) => {
     if (document.readyState === 'loading') {
@@ -15,11 +17,24 @@
     }
   });
   const controls = [];  // by table row, once the form is read
+  const written = [];  // the boxes the running click wrote, in order
 
   // A held key presses nothing more: its repeats would confirm the dialog the first press opened.
   document.addEventListener('keydown', (event) => {
     if (event.repeat && (event.key === 'Enter' || event.key === ' ')) event.preventDefault();
   }, true);
+
+  // The layout for a finger is a grid; there the keyboard's action key in a box moves on to the
+  // next control in tab order, which is the document's. In the form's own layout it does nothing.
+  document.addEventListener('keydown', (event) => {
+    const box = event.target;
+    if (event.key !== 'Enter' || event.repeat || !box.matches('.form > .box:not([readonly])')) return;
+    if (getComputedStyle(box.parentElement).display !== 'grid') return;
+    event.preventDefault();
+    const stops = [...box.parentElement.querySelectorAll(':scope > .box, :scope > .button')];
+    const next = stops[stops.indexOf(box) + 1];
+    if (next) next.focus();
+  });
 
   // A modal dialog of the page: its title and text shown, the focus given back when it closes.
   // Resolves with the field's text when confirmed with 确定 or Enter, and '' otherwise.
@@ -48,6 +63,7 @@
       box.value = text;
       box.setSelectionRange(caret, caret);
       box.scrollLeft = 0;
+      written.push(box);
     },
     ask: (prompt, title) => openDialog('prompt', title, prompt),
     message: (text, title) => openDialog('message', title, text).then(() => undefined),
@@ -55,38 +71,61 @@
     answer: '',
   };
 
-  // The window keeps its size, and on a screen narrower than it is scaled down whole.
-  function fit(form) {
-    const margin = form.offsetLeft;
-    const scale = Math.min(1, (document.documentElement.clientWidth - 2 * margin) / form.offsetWidth);
-    form.style.transform = scale < 1 ? `scale(${scale})` : '';
-    form.style.marginBottom = `${(scale - 1) * form.offsetHeight}px`;
+  // What a click wrote, said once it has ended and every dialog is closed: the results it wrote,
+  // each row of the form's grid with the boxes a player typed into it first (the prediction's
+  // target level), each box by its name. A click starts with nothing said.
+  let saying = 0;
+  function announce(said) {
+    const region = document.getElementById('announcer');
+    clearTimeout(saying);
+    region.textContent = '';
+    // A moment later, so that a screen reader hears a text said again as new.
+    if (said.length) saying = setTimeout(() => { region.textContent = said.join('，'); }, 50);
   }
-  const started = createPetCalc({ page });
+
+  function resultsWritten() {
+    const results = written.splice(0).filter((box) => box.readOnly);
+    const rows = [...new Set(results.map((box) => box.dataset.gridRow))];
+    return rows.flatMap((row) => {
+      const boxes = [...document.querySelectorAll(`.box[data-grid-row="${row}"]`)];
+      const typed = boxes.filter((box) => !box.readOnly && box.value !== '');
+      return [...typed, ...boxes.filter((box) => results.includes(box))];
+    }).map((box) => `${box.getAttribute('aria-label')} ${box.value}`);
+  }
+
+  const started = createPetCalc({ page, locateFile: () => '@MODULE@' });
+
+  let clicks = Promise.resolve();
+  function click(module, button) {
+    clicks = clicks.then(() => {
+      root.dataset.busy = 'true';
+      written.length = 0;
+      announce([]);
+      return Promise.resolve(module.ccall('petcalc_click', null, ['number'],
+                                          [Number(button.dataset.row)], { async: true }))
+        .then(() => announce(resultsWritten()))
+        .finally(() => { delete root.dataset.busy; });
+    });
+  }
 
   parsed.then(() => {
-    const form = document.getElementById('Form1');
-    for (const control of form.querySelectorAll('[data-row]')) controls[control.dataset.row] = control;
+    for (const control of document.querySelectorAll('.form > [data-row]')) {
+      controls[control.dataset.row] = control;
+    }
     for (const cancel of document.querySelectorAll('.dialog .cancel')) {
       cancel.addEventListener('click', () => cancel.closest('dialog').close('cancel'));
     }
-    window.addEventListener('resize', () => fit(form));
-    fit(form);
     return started;
   }).then((module) => {
-    const form = document.getElementById('Form1');
-    for (const button of form.querySelectorAll('button[data-row]')) {
+    for (const button of document.querySelectorAll('.form > .button')) {
       button.addEventListener('click', () => {
-        if (root.dataset.busy) return;  // the dialogs are modal: one click at a time
-        root.dataset.busy = 'true';
-        Promise.resolve(module.ccall('petcalc_click', null, ['number'],
-                                     [Number(button.dataset.row)], { async: true }))
-          .finally(() => { delete root.dataset.busy; });
+        if (!root.dataset.busy) click(module, button);  // the dialogs are modal: one at a time
       });
     }
+    boot.ready((button) => click(module, button));
     root.dataset.ready = 'true';
     performance.mark('petcalc-ready');  // when the form takes input, buttons included
     // Only now, so that caching the site for later does not compete with its first start.
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
-  });
+  }, boot.fail);
 })();

@@ -1,0 +1,136 @@
+#!/usr/bin/python3
+"""Builds the site into an empty folder, from the build's staged page and module, the page's own
+static files and the program's resources:
+
+- the module, the loader that names it and the stylesheet, each under a name carrying its
+  content's hash, in that order (petcalc.<hash>.wasm, .js, .css);
+- index.html, naming them, with the boot script written into it and the content policy in its
+  <meta>, the boot script allowed by its hash;
+- _headers, for hosts that read one: the same policy with frame-ancestors 'none', nosniff, long
+  immutable caching for the hashed files and revalidation for the page and the worker;
+- the logo's files without padding (the JPEG's comment segments, PNG text chunks), the icons,
+  the screenshots and the manifest;
+- sw.js, last, which lists every other file and names its cache by their hash.
+
+Usage: tools/web_site.py <stage folder> <static folder> <resources folder> <site folder>
+"""
+
+import base64
+import hashlib
+import json
+import shutil
+import struct
+import sys
+from pathlib import Path
+
+RESOURCES = ["logo.jpg", "logo@2x.png", "logo@3x.png", "petcalc.ico", "icon-192.png",
+             "icon-512.png", "icon-maskable-512.png"]
+STATIC = ["manifest.webmanifest", "screenshot-narrow.png", "screenshot-wide.png"]
+IMMUTABLE = "public, max-age=31536000, immutable"
+
+
+def short_hash(data):
+    return hashlib.sha256(data).hexdigest()[:16]
+
+
+def hashed_name(stem, suffix, data):
+    return f"{stem}.{short_hash(data)}.{suffix}"
+
+
+def without_jpeg_comments(data):
+    """The JPEG without its comment segments, every other byte as it was."""
+    assert data[:2] == b"\xff\xd8", "not a JPEG"
+    out, at = bytearray(data[:2]), 2
+    while data[at:at + 2] != b"\xff\xda":  # up to the scan, whose data has no segments
+        length = struct.unpack(">H", data[at + 2:at + 4])[0]
+        if data[at:at + 2] != b"\xff\xfe":
+            out += data[at:at + 2 + length]
+        at += 2 + length
+    return bytes(out + data[at:])
+
+
+def without_png_text(data):
+    """The PNG without its text and time chunks, every other chunk as it was."""
+    assert data[:8] == b"\x89PNG\r\n\x1a\n", "not a PNG"
+    out, at = bytearray(data[:8]), 8
+    while at < len(data):
+        length = struct.unpack(">I", data[at:at + 4])[0]
+        if data[at + 4:at + 8] not in (b"tEXt", b"zTXt", b"iTXt", b"tIME"):
+            out += data[at:at + 12 + length]
+        at += 12 + length
+    return bytes(out)
+
+
+def unpadded(name, data):
+    if name.endswith(".jpg"):
+        return without_jpeg_comments(data)
+    if name.endswith(".png"):
+        return without_png_text(data)
+    return data
+
+
+def content_policy(static, boot):
+    """The page's content policy, from its source, the boot script allowed by its hash."""
+    digest = base64.b64encode(hashlib.sha256(boot.encode()).digest()).decode()
+    directives = [line.strip() for line in (static / "content-policy.txt").read_text().splitlines()
+                  if line.strip()]
+    return "; ".join(d + f" 'sha256-{digest}'" if d.startswith("script-src ") else d
+                     for d in directives)
+
+
+def headers(policy, hashed):
+    lines = ["/*", f"  Content-Security-Policy: {policy}; frame-ancestors 'none'",
+             "  X-Content-Type-Options: nosniff", "  Referrer-Policy: no-referrer"]
+    for name in hashed:
+        lines += [f"/{name}", f"  Cache-Control: {IMMUTABLE}"]
+    for name in ("", "index.html", "sw.js"):
+        lines += [f"/{name}", "  Cache-Control: no-cache"]
+    return "\n".join(lines) + "\n"
+
+
+def fill(text, values):
+    for key, value in values.items():
+        text = text.replace(key, value)
+    return text
+
+
+def main(stage, static, resources, site):
+    if site.exists():
+        shutil.rmtree(site)
+    site.mkdir(parents=True)
+    files = {}  # every file of the site but the worker, by name
+
+    module = (stage / "petcalc.wasm").read_bytes()
+    module_name = hashed_name("petcalc", "wasm", module)
+    loader = (stage / "petcalc.js").read_text(encoding="utf-8").replace("@MODULE@", module_name)
+    loader_name = hashed_name("petcalc", "js", loader.encode())
+    style = (stage / "petcalc.css").read_bytes()
+    style_name = hashed_name("petcalc", "css", style)
+    files.update({module_name: module, loader_name: loader.encode(), style_name: style})
+
+    boot = (static / "boot.js").read_text(encoding="utf-8").strip()
+    policy = content_policy(static, boot)
+    files["index.html"] = fill((stage / "index.html").read_text(encoding="utf-8"), {
+        "{{POLICY}}": policy, "{{STYLESHEET}}": style_name, "{{MODULE}}": module_name,
+        "{{LOADER}}": loader_name, "{{BOOT}}": boot}).encode()
+    for name in RESOURCES:
+        files[name] = unpadded(name, (resources / name).read_bytes())
+    for name in STATIC:
+        files[name] = (static / name).read_bytes()
+    files["_headers"] = headers(policy, [module_name, loader_name, style_name]).encode()
+
+    digest = hashlib.sha256()
+    for name in sorted(files):
+        digest.update(name.encode() + b"\0" + files[name])
+        (site / name).write_bytes(files[name])
+    cached = ["./"] + sorted(name for name in files if name != "_headers")
+    worker = fill((static / "sw.js.in").read_text(encoding="utf-8"), {
+        "@VERSION@": digest.hexdigest()[:16],
+        "@FILES@": ", ".join(json.dumps(name) for name in cached)})
+    (site / "sw.js").write_text(worker, encoding="utf-8")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 5:
+        sys.exit(__doc__)
+    main(*(Path(p) for p in sys.argv[1:]))

@@ -1,0 +1,57 @@
+// The page until its calculator is ready, written into the page itself so that it holds even when
+// the calculator's files never come. The buttons are written busy (aria-disabled, dimmed, with
+// 加载中 beside them); a click made meanwhile waits and runs once the calculator is ready. A
+// loader or module that cannot start (missing, corrupt, refused by the browser's content policy,
+// out of memory) is told in words, with a retry, and the buttons stay busy.
+(() => {
+  'use strict';
+
+  const kNeverReady = 30000;  // milliseconds after which a calculator still not ready has failed
+  const pending = [];  // the buttons clicked before the calculator was ready, in order
+  let state = 'loading';
+
+  function show(id, shown) {
+    document.getElementById(id).hidden = !shown;
+  }
+
+  function fail() {
+    if (state !== 'loading') return;
+    state = 'failed';
+    show('loading', false);
+    show('failure', true);
+  }
+
+  // The calculator is ready and clicks `button` for each button clicked while it was not; a
+  // calculator that comes after all takes back the failure.
+  function ready(click) {
+    state = 'ready';
+    clearTimeout(watchdog);
+    for (const button of document.querySelectorAll('.button[aria-disabled]')) {
+      button.removeAttribute('aria-disabled');
+    }
+    show('loading', false);
+    show('failure', false);
+    for (const button of pending.splice(0)) click(button);
+  }
+
+  window.petcalcBoot = { ready, fail };
+
+  const watchdog = setTimeout(fail, kNeverReady);
+
+  // A script of the page's that does not load, or fails as it runs, before the calculator is
+  // ready: it will not be.
+  window.addEventListener('error', (event) => {
+    if (state === 'loading' && (event.target instanceof HTMLScriptElement || event.filename)) fail();
+  }, true);
+
+  document.addEventListener('click', (event) => {
+    const button = event.target.closest && event.target.closest('.button');
+    if (state !== 'ready' && button && !pending.includes(button)) pending.push(button);
+  });
+
+  document.addEventListener('DOMContentLoaded', () => {
+    document.getElementById('retry').addEventListener('click', () => location.reload());
+    // The window's first focus, without scrolling a long page down to it.
+    document.querySelector('[data-first-focus]').focus({ preventScroll: true });
+  });
+})();
