@@ -298,10 +298,13 @@ class PageTest(unittest.TestCase):
                 browser.element("Command1").click()
                 browser.wait_until_idle()
                 self.assertEqual(browser.axe(), [], "with results shown")
-        browser = self.start()
+        for dark in (False, True):
+            self.axe_with_each_dialog_open(self.start(dark=dark), dark)
+
+    def axe_with_each_dialog_open(self, browser, dark):
         for dialog, typed in (("prompt", []), ("message", TYPICAL["stats"]),
                               ("error", [["Text1", "3000000000"]])):
-            with self.subTest(dialog=dialog):
+            with self.subTest(dialog=dialog, dark=dark):
                 browser.open(self.server.url)
                 browser.put(typed)
                 browser.element("Command2" if dialog == "message" else "Command1").click()
