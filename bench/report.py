@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Renders bench/RESULTS.md from Google Benchmark's JSON and the start-up table.
-Usage: report.py core.json window.json startup.md windows.md named.md web.md"""
+Usage: report.py core.json window.json startup.md windows.md named.md web.md lighthouse.md"""
 
 import datetime
 import json
@@ -56,6 +56,8 @@ def main():
         named = f.read().strip()
     with open(sys.argv[6], encoding="utf-8") as f:
         web = f.read().strip()
+    with open(sys.argv[7], encoding="utf-8") as f:
+        lighthouse = f.read().strip()
     lines = [
         "# Benchmark results",
         "",
@@ -126,13 +128,19 @@ def main():
               "(bench/named_control_bench.cpp): best of three rounds of 200,000 messages.", "",
               named, "",
               "## The page in headless Chromium", "",
-              "The floor is bench/web/floor.html: the same 41 controls as plain HTML, with no",
-              "stylesheet, no script and no WebAssembly; it takes input at its DOMContentLoaded.",
-              "Each visit is a first one, in a fresh Chromium profile, from tools/web_serve.py.", "",
+              "The floor is bench/web/floor.html: the same 41 controls as plain HTML and the page's",
+              "own logo files, with no stylesheet, no script and no WebAssembly; it takes input at",
+              "its DOMContentLoaded. Each visit is a first one, in a fresh Chromium profile; both",
+              "sites are served gzip-compressed by tools/web_serve.py.", "",
               web, "",
-              "The floor is a single HTML file; the page loads its stylesheet, script and module",
-              "after its HTML, each a request of its own, and the buttons wait for the module to",
-              "compile.", ""]
+              "The page's boxes take typing once its HTML is read, its style being written into it;",
+              "its buttons wait for the loader, asked for once the logo is painted, and the module.",
+              "", "## Lighthouse against the page and its floor", "",
+              "Lighthouse 12.2.3 from npm (tools/npm/bench), its default mobile profile (simulated",
+              "slow 4G and a CPU four times slower), against the same two sites. Lighthouse",
+              "simulates its timings from the run's trace in steps of a round trip (150 ms), so one",
+              "run's figures move by that step.", "",
+              lighthouse, ""]
     print("\n".join(lines))
 
 

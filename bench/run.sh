@@ -39,9 +39,12 @@ xvfb-run -a tools/wine-run.sh build-windows/bench/named_control_bench.exe >"$out
 echo "bench: the page in headless Chromium, $runs first visits each"
 cmake --preset web >/dev/null
 cmake --build --preset web
-bench/web_bench.py build-web/site "$runs" >"$out/web.md"
+bench/web_bench.py build-web/site build-web/test-data/typical.json "$runs" >"$out/web.md"
+
+echo "bench: Lighthouse against the page and its floor, three runs each"
+bench/lighthouse.py build-web/site 3 >"$out/lighthouse.md"
 
 python3 bench/report.py "$out/core.json" "$out/window.json" "$out/startup.md" "$out/windows.md" \
-  "$out/named.md" "$out/web.md" >"$out/RESULTS.md"
+  "$out/named.md" "$out/web.md" "$out/lighthouse.md" >"$out/RESULTS.md"
 cp "$out/RESULTS.md" bench/RESULTS.md
 cat bench/RESULTS.md

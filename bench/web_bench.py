@@ -2,27 +2,28 @@
 """The page's benchmarks in headless Chromium, printed as Markdown tables:
 - transfer size: every file of the site compressed with gzip -9;
 - time from navigation until the form takes input (the module ready, buttons included), median
-  of N fresh first visits interleaved with as many of a floor page of 41 plain controls and no
-  WebAssembly (until its DOMContentLoaded);
+  of N fresh first visits interleaved with as many of the floor page (41 plain controls and the
+  same logo, no WebAssembly; until its DOMContentLoaded), both served gzip-compressed;
 - the two clicks with every box filled, in the page, no dialog: the mean of 200 in a row.
 
-Usage: bench/web_bench.py <site folder> [runs]   (runs default 20)
+Usage: bench/web_bench.py <site folder> <typical.json> [runs]   (runs default 20; typical.json
+the typical pet the web build exports for its tests)
 """
 
 import gzip
+import json
 import shutil
 import statistics
 import sys
 import tempfile
 from pathlib import Path
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.wait import WebDriverWait
 
-HERE = Path(__file__).resolve().parent
-sys.path.insert(0, str(HERE.parent / "tools"))
-import web_serve  # noqa: E402
+import web_sites
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tools"))
+import headless_chromium  # noqa: E402
 
 KIB = 1024
 
@@ -36,13 +37,7 @@ def sizes(site):
 
 def chromium():
     profile = tempfile.mkdtemp(prefix="petcalc-bench-")
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                     "--no-first-run", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", f"--user-data-dir={profile}"):
-        options.add_argument(argument)
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options), profile
+    return headless_chromium.start(profile), profile
 
 
 def first_visit(url, ready_script):
@@ -82,15 +77,15 @@ once();
 """
 
 
-def click_times(url):
+def click_times(url, typical):
+    """The two clicks' times, with the typical pet's stats typed and a target level of 30."""
     driver, profile = chromium()
     try:
         driver.get(url)
         WebDriverWait(driver, 20).until(lambda d: d.execute_script(PAGE_READY))
-        stats = ["1", "120", "30", "25", "20", "20", "11", "143", "47", "39", "35", "25"]
-        for n, stat in enumerate(stats, 1):
-            driver.execute_script(f"document.getElementById('Text{n}').value = '{stat}'")
-        driver.execute_script("document.getElementById('Text41').value = '30'")
+        for box, stat in [*typical["stats"], ["Text41", "30"]]:
+            driver.execute_script("document.getElementById(arguments[0]).value = arguments[1]",
+                                  box, stat)
         driver.set_script_timeout(60)
         return {button: driver.execute_async_script(CLICK, button)
                 for button in ("Command1", "Command2")}
@@ -101,9 +96,11 @@ def click_times(url):
 
 def main():
     site = Path(sys.argv[1]).resolve()
-    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 20
+    typical = json.loads(Path(sys.argv[2]).read_text(encoding="utf-8"))
+    runs = int(sys.argv[3]) if len(sys.argv) > 3 else 20
     rows = sizes(site)
-    module = sum(z for name, _, z in rows if name in ("petcalc.js", "petcalc.wasm"))
+    module = sum(z for name, _, z in rows
+                 if name.startswith("petcalc.") and name.endswith((".js", ".wasm")))
     total = sum(z for _, _, z in rows)
     print("| File | bytes | gzip -9 |")
     print("|---|---|---|")
@@ -118,20 +115,14 @@ def main():
           f"{'met' if total <= 150 * KIB else '**not met**'} |")
     print()
 
-    floor_site = Path(tempfile.mkdtemp(prefix="petcalc-floor-"))
-    shutil.copy(HERE / "web" / "floor.html", floor_site / "index.html")
-    page_server, floor_server = web_serve.serve(str(site), 0), web_serve.serve(str(floor_site), 0)
-    import threading
-    for server in (page_server, floor_server):
-        threading.Thread(target=server.serve_forever, daemon=True).start()
-    page_url = f"http://127.0.0.1:{page_server.server_address[1]}/"
-    floor_url = f"http://127.0.0.1:{floor_server.server_address[1]}/"
-    page, floor = [], []
-    first_visit(page_url, PAGE_READY)  # unmeasured: the disk cache warm for both
-    first_visit(floor_url, FLOOR_READY)
-    for _ in range(runs):
-        page.append(first_visit(page_url, PAGE_READY))
-        floor.append(first_visit(floor_url, FLOOR_READY))
+    with web_sites.served(site) as (page_url, floor_url):
+        page, floor = [], []
+        first_visit(page_url, PAGE_READY)  # unmeasured: the disk cache warm for both
+        first_visit(floor_url, FLOOR_READY)
+        for _ in range(runs):
+            page.append(first_visit(page_url, PAGE_READY))
+            floor.append(first_visit(floor_url, FLOOR_READY))
+        clicks = click_times(page_url, typical)
     floor_ready = statistics.median(ready for _, ready in floor)
     print(f"| Until the form takes input ({runs} first visits each, median) | page | floor | "
           f"ratio | goal ≤ 1.5 |")
@@ -143,13 +134,11 @@ def main():
         print(f"| {what} | {mine:.1f} ms | {floor_ready:.1f} ms | {ratio:.2f} | "
               f"{'met' if ratio <= 1.5 else '**not met**'} |")
     print()
-    clicks = click_times(page_url)
     print("| Click in the page, every box filled (mean of 200 in a row) | time | goal < 1 ms |")
     print("|---|---|---|")
     for button, kind in (("Command1", "growth (计 算)"), ("Command2", "prediction (预 测)")):
         print(f"| {kind} | {clicks[button] * 1000:.0f} µs | "
               f"{'met' if clicks[button] < 1 else '**not met**'} |")
-    shutil.rmtree(floor_site, ignore_errors=True)
 
 
 if __name__ == "__main__":

@@ -2,10 +2,11 @@
 """Builds the site into an empty folder, from the build's staged page and module, the page's own
 static files and the program's resources:
 
-- the module, the loader that names it and the stylesheet, each under a name carrying its
-  content's hash, in that order (petcalc.<hash>.wasm, .js, .css);
-- index.html, naming them, with the boot script written into it and the content policy in its
-  <meta>, the boot script allowed by its hash;
+- the module and the loader that names it, each under a name carrying its content's hash, in that
+  order (petcalc.<hash>.wasm, .js);
+- index.html, with the page's style and the boot script (which names the loader) written into it,
+  without their comments, and the content policy in its <meta>, the style and the script allowed
+  by their hashes;
 - _headers, for hosts that read one: the same policy with frame-ancestors 'none', nosniff, long
   immutable caching for the hashed files and revalidation for the page and the worker;
 - the logo's files without padding (the JPEG's comment segments, PNG text chunks), the icons,
@@ -18,6 +19,7 @@ Usage: tools/web_site.py <stage folder> <static folder> <resources folder> <site
 import base64
 import hashlib
 import json
+import re
 import shutil
 import struct
 import sys
@@ -69,13 +71,28 @@ def unpadded(name, data):
     return data
 
 
-def content_policy(static, boot):
-    """The page's content policy, from its source, the boot script allowed by its hash."""
-    digest = base64.b64encode(hashlib.sha256(boot.encode()).digest()).decode()
+def source_hash(text):
+    return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
+
+
+def content_policy(static, style, boot):
+    """The page's content policy, from its source, its style and boot script allowed by their
+    hashes."""
+    allowed = {"style-src ": source_hash(style), "script-src ": source_hash(boot)}
     directives = [line.strip() for line in (static / "content-policy.txt").read_text().splitlines()
                   if line.strip()]
-    return "; ".join(d + f" 'sha256-{digest}'" if d.startswith("script-src ") else d
+    return "; ".join(d + "".join(f" {h}" for kind, h in allowed.items() if d.startswith(kind))
                      for d in directives)
+
+
+def without_comments(text, line_comments):
+    """The text without its /* */ comments, and, if `line_comments`, without the comments that
+    take a line of their own; its blank lines gone."""
+    text = re.sub(r"/\*.*?\*/", "", text, flags=re.S)
+    lines = text.splitlines()
+    if line_comments:
+        lines = [line for line in lines if not line.lstrip().startswith("//")]
+    return "\n".join(line.rstrip() for line in lines if line.strip())
 
 
 def headers(policy, hashed):
@@ -104,20 +121,19 @@ def main(stage, static, resources, site):
     module_name = hashed_name("petcalc", "wasm", module)
     loader = (stage / "petcalc.js").read_text(encoding="utf-8").replace("@MODULE@", module_name)
     loader_name = hashed_name("petcalc", "js", loader.encode())
-    style = (stage / "petcalc.css").read_bytes()
-    style_name = hashed_name("petcalc", "css", style)
-    files.update({module_name: module, loader_name: loader.encode(), style_name: style})
+    files.update({module_name: module, loader_name: loader.encode()})
 
-    boot = (static / "boot.js").read_text(encoding="utf-8").strip()
-    policy = content_policy(static, boot)
+    style = without_comments((stage / "petcalc.css").read_text(encoding="utf-8"), False)
+    boot = fill(without_comments((static / "boot.js").read_text(encoding="utf-8"), True),
+                {"{{LOADER}}": loader_name})
+    policy = content_policy(static, style, boot)
     files["index.html"] = fill((stage / "index.html").read_text(encoding="utf-8"), {
-        "{{POLICY}}": policy, "{{STYLESHEET}}": style_name, "{{MODULE}}": module_name,
-        "{{LOADER}}": loader_name, "{{BOOT}}": boot}).encode()
+        "{{POLICY}}": policy, "{{STYLE}}": style, "{{BOOT}}": boot}).encode()
     for name in RESOURCES:
         files[name] = unpadded(name, (resources / name).read_bytes())
     for name in STATIC:
         files[name] = (static / name).read_bytes()
-    files["_headers"] = headers(policy, [module_name, loader_name, style_name]).encode()
+    files["_headers"] = headers(policy, [module_name, loader_name]).encode()
 
     digest = hashlib.sha256()
     for name in sorted(files):

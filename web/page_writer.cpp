@@ -1,9 +1,10 @@
 // Writes the page's form from the form's table and grid, when the site is built:
 //   page_writer <static folder> <output folder>
 // <output>/index.html: the static index.html with its form, its controls and its dialogs filled
-// in; <output>/petcalc.css: base.css, then the form's own layout (form-layout.css and each
-// control's place) where the form fits and a mouse points, and the layout for a finger
-// (touch-layout.css and the grid's areas) elsewhere. Run under Node, with the real file system.
+// in; <output>/petcalc.css, the page's style, written into the page: base.css and dialogs.css,
+// then the form's own layout (form-layout.css and each control's place) where the form fits and a
+// mouse points, and the layout for a finger (touch-layout.css, touch-dialogs.css and the grid's
+// areas) elsewhere. Run under Node, with the real file system.
 #include <algorithm>
 #include <fstream>
 #include <iostream>
@@ -231,10 +232,12 @@ std::string Media(const std::string& condition, const std::string& rules) {
   return "\n@media " + condition + " {\n" + rules + "}\n";
 }
 
-std::string Stylesheet(const std::string& static_folder) {
-  return FontsCss() + "\n" + Read(static_folder + "/base.css") + "\n" + ControlsCss() +
+std::string PageStyle(const std::string& static_folder) {
+  return FontsCss() + "\n" + Read(static_folder + "/base.css") +
+         Read(static_folder + "/dialogs.css") + "\n" + ControlsCss() +
          Media(FormLayout(), Read(static_folder + "/form-layout.css")) +
-         Media(TouchLayout(), Read(static_folder + "/touch-layout.css") + GridCss(2)) +
+         Media(TouchLayout(), Read(static_folder + "/touch-layout.css") +
+                                  Read(static_folder + "/touch-dialogs.css") + GridCss(2)) +
          Media(WideTouchLayout(), GridCss(form::kGridRows.size()));
 }
 
@@ -267,7 +270,7 @@ int main(int argc, char** argv) {
   const std::string static_folder = argv[1];
   const std::string out = argv[2];
   const bool written = Write(out + "/index.html", Fill(Read(static_folder + "/index.html"))) &&
-                       Write(out + "/petcalc.css", Stylesheet(static_folder));
+                       Write(out + "/petcalc.css", PageStyle(static_folder));
   if (!written) std::cerr << "page_writer: could not write the page\n";
   return written ? 0 : 1;
 }

@@ -1,9 +1,8 @@
 // The page's side of the calculator: its boxes and dialogs as the module's runtime reaches them
 // (Module.page), the two buttons, the action key of the touch layout, what a click wrote said to
 // screen readers, and the offline cache. Appended to the module's loader, after createPetCalc,
-// and run as soon as the loader arrives, while the page is still read: the module starts at
-// once, and what needs the form waits for it. The page's boot script (boot.js) holds the buttons
-// until then.
+// and run as soon as the loader arrives, which the page's boot script (boot.js) asks for once the
+// page is painted; the boot script holds the buttons until the module is ready.
 (() => {
   'use strict';
 

@@ -3,6 +3,9 @@
 // 加载中 beside them); a click made meanwhile waits and runs once the calculator is ready. A
 // loader or module that cannot start (missing, corrupt, refused by the browser's content policy,
 // out of memory) is told in words, with a retry, and the buttons stay busy.
+// The calculator's loader is asked for once the page has painted its logo, the largest thing it
+// shows: the page, which takes typing at once, comes first, and the module does not compete with
+// it; a click made before runs when the module is ready.
 (() => {
   'use strict';
 
@@ -49,9 +52,26 @@
     if (state !== 'ready' && button && !pending.includes(button)) pending.push(button);
   });
 
+  function load() {
+    if (document.querySelector('script[src]')) return;
+    const loader = document.createElement('script');
+    loader.src = '{{LOADER}}';
+    loader.async = true;
+    document.head.append(loader);
+  }
+
   document.addEventListener('DOMContentLoaded', () => {
     document.getElementById('retry').addEventListener('click', () => location.reload());
     // The window's first focus, without scrolling a long page down to it.
     document.querySelector('[data-first-focus]').focus({ preventScroll: true });
+    // After the frame that paints the logo (or its alternative text, if it cannot come).
+    const logo = document.querySelector('.picture');
+    const painted = () => requestAnimationFrame(() => setTimeout(load));
+    if (logo.complete) {
+      painted();
+    } else {
+      logo.addEventListener('load', painted, { once: true });
+      logo.addEventListener('error', painted, { once: true });
+    }
   });
 })();
