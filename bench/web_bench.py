@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """The page's benchmarks in headless Chromium, printed as Markdown tables:
-- transfer size: every file of the site compressed with gzip -9;
+- transfer size: every file of the site compressed with gzip -9, and what a first visit
+  downloads (the worker and every file it keeps; not the install dialog's screenshots);
 - time from navigation until the form takes input (the module ready, buttons included), median
   of N fresh first visits interleaved with as many of the floor page (41 plain controls and the
   same logo, no WebAssembly; until its DOMContentLoaded), both served gzip-compressed;
@@ -12,6 +13,7 @@ the typical pet the web build exports for its tests)
 
 import gzip
 import json
+import re
 import shutil
 import statistics
 import sys
@@ -102,6 +104,9 @@ def main():
     module = sum(z for name, _, z in rows
                  if name.startswith("petcalc.") and name.endswith((".js", ".wasm")))
     total = sum(z for _, _, z in rows)
+    kept = set(json.loads(re.search(r"const FILES = (\[.*?\]);", (site / "sw.js").read_text(
+        encoding="utf-8")).group(1))) | {"sw.js"}
+    visit = sum(z for name, _, z in rows if name in kept)
     print("| File | bytes | gzip -9 |")
     print("|---|---|---|")
     for name, raw, zipped in rows:
@@ -111,8 +116,10 @@ def main():
     print("|---|---|---|---|")
     print(f"| the module and its loader | {module / KIB:.1f} KiB | ≤ 64 KiB | "
           f"{'met' if module <= 64 * KIB else '**not met**'} |")
-    print(f"| the whole site | {total / KIB:.1f} KiB | ≤ 150 KiB | "
-          f"{'met' if total <= 150 * KIB else '**not met**'} |")
+    print(f"| a first visit: the page, the worker and every file it keeps | {visit / KIB:.1f} KiB | "
+          f"≤ 150 KiB | {'met' if visit <= 150 * KIB else '**not met**'} |")
+    print(f"| the whole site, the install dialog's screenshots included | {total / KIB:.1f} KiB | "
+          "| |")
     print()
 
     with web_sites.served(site) as (page_url, floor_url):

@@ -11,7 +11,8 @@ static files and the program's resources:
   immutable caching for the hashed files and revalidation for the page and the worker;
 - the logo's files without padding (the JPEG's comment segments, PNG text chunks), the icons,
   the screenshots and the manifest;
-- sw.js, last, which lists every other file and names its cache by their hash.
+- sw.js, last, which lists every other file but the install dialog's screenshots and names its
+  cache by the hash of them all.
 
 Usage: tools/web_site.py <stage folder> <static folder> <resources folder> <site folder>
 """
@@ -28,6 +29,9 @@ from pathlib import Path
 RESOURCES = ["logo.jpg", "logo@2x.png", "logo@3x.png", "petcalc.ico", "icon-192.png",
              "icon-512.png", "icon-maskable-512.png"]
 STATIC = ["manifest.webmanifest", "screenshot-narrow.png", "screenshot-wide.png"]
+# What the worker does not keep: the pictures only a browser's install dialog shows, fetched by it
+# from the network when it asks to install, and the host's own file.
+UNCACHED = {"screenshot-narrow.png", "screenshot-wide.png", "_headers"}
 IMMUTABLE = "public, max-age=31536000, immutable"
 
 
@@ -139,7 +143,7 @@ def main(stage, static, resources, site):
     for name in sorted(files):
         digest.update(name.encode() + b"\0" + files[name])
         (site / name).write_bytes(files[name])
-    cached = ["./"] + sorted(name for name in files if name != "_headers")
+    cached = ["./"] + sorted(name for name in files if name not in UNCACHED)
     worker = fill((static / "sw.js.in").read_text(encoding="utf-8"), {
         "@VERSION@": digest.hexdigest()[:16],
         "@FILES@": ", ".join(json.dumps(name) for name in cached)})
