@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Proves the README's two commands on a machine that has nothing. Builds a minimal Debian 12
 # root with mmdebstrap (minbase, plus git, make and ca-certificates, from the host's apt sources
-# and settings), clones the current commit into it with ../shared beside it, runs `make test`
-# there, then `make run` under a virtual display until the window titled
-# "Tenvo宠物成长计算器0.5" appears. Prints each step's time and, last, `fresh-check: passed` or
+# and settings, trusting the certificate authorities the host adds), clones the current commit
+# into it with ../shared beside it, runs `make test` there, then `make run` under a virtual
+# display until the window titled "Tenvo宠物成长计算器0.5" appears. Prints each step's time and, last, `fresh-check: passed` or
 # `fresh-check: FAILED at <step>`. Needs root: mmdebstrap, bind mounts and chroot.
 # Usage: tools/fresh-check.sh   (make fresh-check installs mmdebstrap first)
 set -euo pipefail
@@ -65,7 +65,13 @@ bootstrap() {
   for file in /etc/apt/apt.conf.d/*; do options+=("--aptopt=$file"); done
   mmdebstrap --quiet --variant=minbase --include=git,make,ca-certificates "${options[@]}" \
     bookworm "$root" "${sources[@]}"
+  # The host's network as the host has it: its resolver, and the certificate authorities it
+  # trusts beyond Debian's (a proxy's, say), through which npm reaches its registry.
   cp /etc/resolv.conf "$root/etc/resolv.conf"
+  if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+    cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+    chroot "$root" update-ca-certificates >/dev/null
+  fi
 }
 
 clone() {
