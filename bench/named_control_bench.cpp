@@ -71,7 +71,8 @@ int wmain() {
   SetPropW(by_property, kProperty, reinterpret_cast<HANDLE>(Subclass(by_property, ByProperty)));
 
   const double floor = Best(plain);
-  std::printf("| Where a named control finds its procedure | per message | over a plain control |\n");
+  std::printf(
+      "| Where a named control finds its procedure | per message | over a plain control |\n");
   std::printf("|---|---|---|\n");
   std::printf("| a plain control (the floor) | %.0f ns | |\n", floor);
   for (const auto& [what, window] : {std::pair{"a process-wide map (kept)", by_map},
