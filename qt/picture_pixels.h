@@ -18,7 +18,7 @@ extern const PicturePixels kIcon16, kIcon32, kIcon48, kLogo;
 
 // The picture as an image over its pixels, which it shares rather than copies.
 inline QImage ToImage(const PicturePixels& picture) {
-  const int bytes_per_pixel = picture.alpha ? 4 : 3;
+  const qsizetype bytes_per_pixel = picture.alpha ? 4 : 3;
   return {picture.bytes, picture.width, picture.height, picture.width * bytes_per_pixel,
           picture.alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888};
 }

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 build=${1:-build-bench}
 windows_build=${2:-build-windows}
-windows_only=(-e '^win32/' -e '^tests/win32/' -e '^bench/floor_win32')
+windows_only=(-e '^win32/' -e '^tests/win32/' -e '^bench/floor_win32' -e '^bench/named_control_bench')
 mapfile -t sources < <(git ls-files 'core/*.cpp' 'calc/*.cpp' 'qt/*.cpp' \
                          'tests/*.cpp' 'bench/*.cpp' | grep -v "${windows_only[@]}" -e '^tests/web/')
 mapfile -t windows_sources < <(git ls-files '*.cpp' | grep "${windows_only[@]}")

@@ -190,9 +190,8 @@ std::vector<Line> TouchLines(std::size_t per_line) {
     }
   }
   for (const form::SumRow& sum : form::kSumRows) {
-    Line line(columns, ".");
-    line[0] = sum.heading.name();
-    std::fill_n(line.begin() + 1, 2, sum.box.name());
+    Line line = {sum.heading.name(), sum.box.name(), sum.box.name()};
+    line.resize(columns, ".");
     lines.push_back(line);
   }
   Line buttons = {"."};
