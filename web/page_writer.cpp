@@ -76,7 +76,7 @@ std::string PictureHtml(const ControlRow& row, const std::string& common) {
   return "<img class=\"picture\"" + common + Attribute("src", form::kLogoRenditions[0]) +
          Attribute("srcset", srcset) + Attribute("width", std::to_string(form::kLogoSize.width)) +
          Attribute("height", std::to_string(form::kLogoSize.height)) +
-         Attribute("alt", Escaped(row.accessible_name)) + ">";
+         Attribute("alt", Escaped(row.accessible_name)) + Attribute("elementtiming", "logo") + ">";
 }
 
 // The row of the form's grid a box stands in (the four rows, then the sums), for the page to say

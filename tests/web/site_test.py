@@ -152,6 +152,16 @@ class SiteTest(unittest.TestCase):
                     self.assertEqual(browser.element(button).get_attribute("aria-disabled"),
                                      "true")
 
+    def test_without_its_logo_the_page_still_starts(self):
+        # The calculator is asked for once the logo is painted; a logo that never comes is not.
+        site = self.work / "no-logo"
+        shutil.copytree(self.first, site)
+        for logo in site.glob("logo*"):
+            logo.unlink()
+        browser = self.start()
+        browser.open(self.serve(site).url)
+        self.assertEqual(browser.js("return document.getElementById('Image1').naturalWidth"), 0)
+
 
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1], verbosity=2)

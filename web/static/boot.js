@@ -64,10 +64,20 @@
     document.getElementById('retry').addEventListener('click', () => location.reload());
     // The window's first focus, without scrolling a long page down to it.
     document.querySelector('[data-first-focus]').focus({ preventScroll: true });
-    // After the frame that paints the logo (or its alternative text, if it cannot come).
+    // Once the logo is on the screen: where the browser reports an element's paint, that report
+    // (a frame's drawing reaches the screen well after its script runs); elsewhere the frame
+    // after the logo loads. A logo that cannot come is never painted: its alternative text is.
     const logo = document.querySelector('.picture');
     const painted = () => requestAnimationFrame(() => setTimeout(load));
-    if (logo.complete) {
+    if (logo.complete && logo.naturalWidth === 0) {
+      painted();
+    } else if (PerformanceObserver.supportedEntryTypes.includes('element')) {
+      logo.addEventListener('error', painted, { once: true });
+      new PerformanceObserver((_, observer) => {
+        observer.disconnect();
+        load();
+      }).observe({ type: 'element', buffered: true });
+    } else if (logo.complete) {
       painted();
     } else {
       logo.addEventListener('load', painted, { once: true });
