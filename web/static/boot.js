@@ -69,10 +69,11 @@
     // after the logo loads. A logo that cannot come is never painted: its alternative text is.
     const logo = document.querySelector('.picture');
     const painted = () => requestAnimationFrame(() => setTimeout(load));
-    if (logo.complete && logo.naturalWidth === 0) {
+    const failed = logo.complete && logo.naturalWidth === 0;
+    logo.addEventListener('error', painted, { once: true });
+    if (failed) {
       painted();
     } else if (PerformanceObserver.supportedEntryTypes.includes('element')) {
-      logo.addEventListener('error', painted, { once: true });
       new PerformanceObserver((_, observer) => {
         observer.disconnect();
         load();
@@ -81,7 +82,6 @@
       painted();
     } else {
       logo.addEventListener('load', painted, { once: true });
-      logo.addEventListener('error', painted, { once: true });
     }
   });
 })();
