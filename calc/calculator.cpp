@@ -1,17 +1,42 @@
 #include "calc/calculator.h"
 
 #include "calc/click_actions.h"
+#include "calc/saved_sheet.h"
+#include "calc/stat_fields.h"
 #include "calc/stat_sheet.h"
 
 namespace petcalc {
+namespace {
 
-Calculator::Calculator(FormsRuntime& window)
-    : window_(window), sheet_(std::make_unique<StatSheet>()) {}
+FinishedClick FinishedOf(form::Control clicked, const StatSheet& sheet) {
+  FinishedClick finished{
+      clicked == form::Command1 ? FinishedClick::Kind::kGrowth : FinishedClick::Kind::kPrediction,
+      {},
+      sheet.targetLevel};
+  for (std::size_t index = 0; index < form::kStatBoxCount; ++index) {
+    finished.stats[index] = sheet.*GatheredFieldOf(index).value;
+  }
+  return finished;
+}
+
+}  // namespace
+
+Calculator::Calculator(FormsRuntime& window, ClickObserver* observer)
+    : window_(window), observer_(observer), sheet_(std::make_unique<StatSheet>()) {}
 
 Calculator::~Calculator() = default;
 
 void Calculator::Click(form::Control clicked) noexcept {
-  petcalc::Click(clicked, window_, *sheet_);
+  const bool finished = petcalc::Click(clicked, window_, *sheet_);
+  if (finished && observer_ != nullptr) observer_->Finished(FinishedOf(clicked, *sheet_));
+}
+
+std::string Calculator::Saved() const { return SavedSheet(*sheet_); }
+
+bool Calculator::Restore(std::string_view saved) {
+  std::optional<StatSheet> sheet = ReadSavedSheet(saved);
+  *sheet_ = sheet ? std::move(*sheet) : StatSheet{};
+  return sheet.has_value();
 }
 
 }  // namespace petcalc

@@ -12,7 +12,7 @@
 namespace petcalc {
 namespace {
 
-using Calculation = void (*)(FormsRuntime&, StatSheet&);
+using Calculation = bool (*)(FormsRuntime&, StatSheet&);
 
 void Report(FormsRuntime& form, std::u16string_view text) noexcept {
   try {
@@ -23,10 +23,10 @@ void Report(FormsRuntime& form, std::u16string_view text) noexcept {
 
 // The one place a click's exceptions are caught: each ends the click, never the program, and
 // none reaches the toolkit's event dispatch.
-void RunClick(FormsRuntime& form, StatSheet& sheet, Calculation calculation) noexcept {
+bool RunClick(FormsRuntime& form, StatSheet& sheet, Calculation calculation) noexcept {
   try {
     GatherStatSheet(form, sheet);
-    calculation(form, sheet);
+    return calculation(form, sheet);
   } catch (const CalcError& error) {
     Report(form, ErrorText(error));
   } catch (const std::exception& failure) {
@@ -34,21 +34,23 @@ void RunClick(FormsRuntime& form, StatSheet& sheet, Calculation calculation) noe
   } catch (...) {
     Report(form, FailureText("unknown failure"));
   }
+  return false;
 }
 
 }  // namespace
 
-void Command1Click(FormsRuntime& form, StatSheet& sheet) noexcept {
-  RunClick(form, sheet, ComputeGrowth);
+bool Command1Click(FormsRuntime& form, StatSheet& sheet) noexcept {
+  return RunClick(form, sheet, ComputeGrowth);
 }
 
-void Command2Click(FormsRuntime& form, StatSheet& sheet) noexcept {
-  RunClick(form, sheet, PredictStats);
+bool Command2Click(FormsRuntime& form, StatSheet& sheet) noexcept {
+  return RunClick(form, sheet, PredictStats);
 }
 
-void Click(form::Control clicked, FormsRuntime& form, StatSheet& sheet) noexcept {
-  if (clicked == form::Command1) Command1Click(form, sheet);
-  if (clicked == form::Command2) Command2Click(form, sheet);
+bool Click(form::Control clicked, FormsRuntime& form, StatSheet& sheet) noexcept {
+  if (clicked == form::Command1) return Command1Click(form, sheet);
+  if (clicked == form::Command2) return Command2Click(form, sheet);
+  return false;
 }
 
 }  // namespace petcalc

@@ -1,10 +1,10 @@
 #include "calc/compute_growth.h"
 
 #include "calc/dialog_title.h"
-#include "calc/stat_columns.h"
+#include "calc/stat_arithmetic.h"
+#include "calc/stat_fields.h"
 #include "calc/stat_sheet.h"
 #include "core/currency.h"
-#include "core/float_status.h"
 #include "core/text.h"
 #include "core/whole_number.h"
 #include "form/controls.h"
@@ -14,8 +14,8 @@ namespace petcalc {
 namespace {
 
 bool RefusesGrowth(FormsRuntime& form, const StatSheet& sheet) {
-  const std::u16string level_before = form.GetText(form::Text1);
-  const std::u16string level_now = form.GetText(form::Text7);
+  const std::u16string level_before = form.GetText(form::kStats[form::kLevel].initial);
+  const std::u16string level_now = form.GetText(form::kStats[form::kLevel].current);
   // All three conditions are evaluated, so the subtraction can overflow even when a box is empty.
   const bool now_empty = IsEmptyText(level_now);
   const bool before_empty = IsEmptyText(level_before);
@@ -25,34 +25,33 @@ bool RefusesGrowth(FormsRuntime& form, const StatSheet& sheet) {
 
 void ComputeGrowthValues(FormsRuntime& form, StatSheet& sheet) {
   sheet.levelGain = CurrencyFromInt32(CheckedSub32(sheet.b1, sheet.a1));
-  for (const StatColumn& stat : kStatColumns) {
-    const std::int32_t difference = CheckedSub32(sheet.*stat.current, sheet.*stat.initial);
-    // The status check never fires here: the refusal of equal levels leaves no zero divisor.
-    const double quotient = CheckedQuotient(difference, CurrencyToDouble(sheet.levelGain));
-    sheet.*stat.growth = ToCurrency(quotient);
-    form.SetText(stat.growth_box, CurrencyToText(sheet.*stat.growth));
-  }
+  ForEachGrownStat([&](const GrownStat& grown) {
+    sheet.*grown.results.growth =
+        GrowthPerLevel(sheet.*grown.stat.initial, sheet.*grown.stat.current, sheet.levelGain);
+    form.SetText(grown.boxes.growth, CurrencyToText(sheet.*grown.results.growth));
+  });
 }
 
 void WriteGrowthSums(FormsRuntime& form, StatSheet& sheet) {
   sheet.threeStatGrowth =
-      CurrencyAdd(CurrencyAdd(sheet.growthAttack, sheet.growthDefence), sheet.growthAgility);
+      ThreeStatSum(sheet.growthAttack, sheet.growthDefence, sheet.growthAgility);
   form.SetText(form::Text25, CurrencyToText(sheet.threeStatGrowth));
-  sheet.totalGrowth = CurrencyAdd(
-      CurrencyAdd(CurrencyAdd(sheet.growthAttack, sheet.growthDefence), sheet.growthAgility),
-      sheet.growthInspiration);
+  sheet.totalGrowth = TotalSum(sheet.growthAttack, sheet.growthDefence, sheet.growthAgility,
+                               sheet.growthInspiration);
   form.SetText(form::Text26, CurrencyToText(sheet.totalGrowth));
 }
 
 }  // namespace
 
-void ComputeGrowth(FormsRuntime& form, StatSheet& sheet) {
-  if (RefusesGrowth(form, sheet)) {
+bool ComputeGrowth(FormsRuntime& form, StatSheet& sheet) {
+  const bool refused = RefusesGrowth(form, sheet);
+  if (refused) {
     form.MsgBox(u"对不起无法计算", kDialogTitle);
   } else {
     ComputeGrowthValues(form, sheet);
   }
   WriteGrowthSums(form, sheet);
+  return !refused;
 }
 
 }  // namespace petcalc

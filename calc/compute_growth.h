@@ -15,6 +15,7 @@ struct StatSheet;
 // 4. Stores and writes threeStatGrowth (Text25) and totalGrowth (Text26), added by CurrencyAdd
 //    left to right from the stored values. Stamina growth enters neither sum.
 // A CalcError ends the calculation at the failing step; every store and write before it stays.
-void ComputeGrowth(FormsRuntime& form, StatSheet& sheet);
+// Gives whether the growth values were computed: false after the refusal.
+bool ComputeGrowth(FormsRuntime& form, StatSheet& sheet);
 
 }  // namespace petcalc

@@ -14,7 +14,8 @@ struct StatSheet;
 //    ToInt32((b - a) × target span ÷ level span + a), the product checked in 32 bits and the
 //    rest in double precision.
 // 4. Only after all five are stored, writes them to Text42..Text46 with Int32ToText.
-// A CalcError leaves the results stored before it and all five boxes unchanged.
-void PredictStats(FormsRuntime& form, StatSheet& sheet);
+// A CalcError leaves the results stored before it and all five boxes unchanged. Gives whether
+// the five were predicted: false after either message.
+bool PredictStats(FormsRuntime& form, StatSheet& sheet);
 
 }  // namespace petcalc

@@ -7,11 +7,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "calc/click_actions.h"
 #include "calc/stat_sheet.h"
 #include "core/currency.h"
 #include "core/whole_number.h"
+#include "form/stats.h"
 #include "fuzz/fuzz_check.h"
 #include "runtime/utf8.h"
 #include "tests/support/scripted_runtime.h"
@@ -22,9 +24,12 @@ using namespace petcalc;
 using petcalc::ToUtf8;
 using petcalc::testing::ScriptedRuntime;
 
-constexpr std::array<form::TextBox, 13> kInputBoxes = {
-    form::Text1, form::Text2, form::Text3,  form::Text4,  form::Text5,  form::Text6, form::Text7,
-    form::Text8, form::Text9, form::Text10, form::Text11, form::Text12, form::Text41};
+// The twelve stat boxes, then the target level's.
+constexpr auto kInputBoxes = []<std::size_t... kIndex>(std::index_sequence<kIndex...>) {
+  return std::array<form::TextBox, sizeof...(kIndex) + 1>{form::StatBox(kIndex)...,
+                                                          form::kTargetLevelBox};
+}
+(std::make_index_sequence<form::kStatBoxCount>{});
 
 // Characters weighted towards numbers, with the corners that matter: signs, radix prefixes,
 // exponent letters, separators, full-width and invisible characters, NUL and a lone surrogate.
@@ -40,7 +45,7 @@ std::u16string DrawText(FuzzedDataProvider& data) {
 }
 
 struct Snapshot {
-  std::array<std::u16string, 13> inputs;
+  std::array<std::u16string, kInputBoxes.size()> inputs;
   int empty_stat_boxes = 0;
 };
 
@@ -48,7 +53,7 @@ Snapshot Take(const ScriptedRuntime& form) {
   Snapshot snapshot;
   for (std::size_t i = 0; i < kInputBoxes.size(); ++i) {
     snapshot.inputs[i] = form.Box(kInputBoxes[i]);
-    if (i < 12 && snapshot.inputs[i].empty()) ++snapshot.empty_stat_boxes;
+    if (i < form::kStatBoxCount && snapshot.inputs[i].empty()) ++snapshot.empty_stat_boxes;
   }
   return snapshot;
 }
@@ -72,7 +77,8 @@ void CheckCommonInvariants(const ScriptedRuntime& form, const Snapshot& before) 
   if (errors == 1) {
     FUZZ_CHECK(log.back() == petcalc::testing::kOverflowEntry);
   } else {
-    for (std::size_t i = 0; i < 12; ++i) FUZZ_CHECK(!form.Box(kInputBoxes[i]).empty());
+    for (std::size_t i = 0; i < form::kStatBoxCount; ++i)
+      FUZZ_CHECK(!form.Box(kInputBoxes[i]).empty());
   }
 }
 
@@ -117,10 +123,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     switch (data.ConsumeIntegralInRange(0, 4)) {
       case 0:
       case 1:
-        form.Type(kInputBoxes[data.ConsumeIntegralInRange<std::size_t>(0, 12)], DrawText(data));
+        form.Type(kInputBoxes[data.ConsumeIntegralInRange<std::size_t>(0, kInputBoxes.size() - 1)],
+                  DrawText(data));
         break;
       case 2:
-        form.Type(kInputBoxes[data.ConsumeIntegralInRange<std::size_t>(0, 12)], u"");
+        form.Type(kInputBoxes[data.ConsumeIntegralInRange<std::size_t>(0, kInputBoxes.size() - 1)],
+                  u"");
         break;
       default: {
         const bool growth = data.ConsumeBool();

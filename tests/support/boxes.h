@@ -6,6 +6,7 @@
 
 #include "form/controls.h"
 #include "form/grid.h"
+#include "form/stats.h"
 
 namespace petcalc::testing {
 
@@ -20,29 +21,23 @@ constexpr std::array<form::TextBox, kCount> Boxes(At at) {
   (std::make_index_sequence<kCount>{});
 }
 
-// A stat's cell of the grid: a Stamina-to-Inspiration one when `first` is 1.
-constexpr form::TextBox Cell(std::size_t row, std::size_t index, std::size_t first = 0) {
-  const std::size_t per_row = form::kStatCount - first;
-  return form::kGridRows[row + index / per_row].cells[first + index % per_row];
-}
-
 }  // namespace boxes
 
 // The twelve stat boxes in gathering order: Level to Inspiration as obtained, then now.
-inline constexpr auto kStatBoxes =
-    boxes::Boxes<2 * form::kStatCount>([](std::size_t i) { return boxes::Cell(0, i); });
+inline constexpr auto kStatBoxes = boxes::Boxes<form::kStatBoxCount>(form::StatBox);
 
 // The five growth boxes and the five prediction boxes, Stamina to Inspiration.
 inline constexpr auto kGrowthBoxes =
-    boxes::Boxes<form::kStatCount - 1>([](std::size_t i) { return boxes::Cell(2, i, 1); });
-inline constexpr auto kPredictionBoxes =
-    boxes::Boxes<form::kStatCount - 1>([](std::size_t i) { return boxes::Cell(3, i, 1); });
+    boxes::Boxes<form::kGrownStatCount>([](std::size_t i) { return form::kGrownStats[i].growth; });
+inline constexpr auto kPredictionBoxes = boxes::Boxes<form::kGrownStatCount>(
+    [](std::size_t i) { return form::kGrownStats[i].prediction; });
 
 // Every box of the window as the grid shows it: four rows of six, then the two sums.
 inline constexpr std::size_t kGridBoxCount = form::kGridRows.size() * form::kStatCount;
 inline constexpr auto kAllBoxes =
     boxes::Boxes<kGridBoxCount + form::kSumRows.size()>([](std::size_t i) {
-      return i < kGridBoxCount ? boxes::Cell(0, i) : form::kSumRows[i - kGridBoxCount].box;
+      return i < kGridBoxCount ? form::kGridRows[i / form::kStatCount].cells[i % form::kStatCount]
+                               : form::kSumRows[i - kGridBoxCount].box;
     });
 
 // The order Tab walks the window from the first button, as a player sees it.
