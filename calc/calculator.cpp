@@ -31,12 +31,13 @@ void Calculator::Click(form::Control clicked) noexcept {
   if (finished && observer_ != nullptr) observer_->Finished(FinishedOf(clicked, *sheet_));
 }
 
-std::string Calculator::Saved() const { return SavedSheet(*sheet_); }
+std::u16string Calculator::Saved() const { return SavedSheet(*sheet_); }
 
-bool Calculator::Restore(std::string_view saved) {
-  std::optional<StatSheet> sheet = ReadSavedSheet(saved);
-  *sheet_ = sheet ? std::move(*sheet) : StatSheet{};
-  return sheet.has_value();
+bool Calculator::Restore(std::u16string_view saved) {
+  std::unique_ptr<StatSheet> sheet = ReadSavedSheet(saved);
+  const bool restored = sheet != nullptr;
+  sheet_ = restored ? std::move(sheet) : std::make_unique<StatSheet>();
+  return restored;
 }
 
 }  // namespace petcalc

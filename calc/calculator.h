@@ -49,10 +49,10 @@ class Calculator {
   void Click(form::Control clicked) noexcept;
 
   // The sheet as it stands, in its saved form (SavedSheet), for a window that outlives its page.
-  std::string Saved() const;
+  std::u16string Saved() const;
   // Takes the sheet that `saved` describes, and gives true; or, where `saved` is damaged, foreign
   // or of another version, gives false and starts the sheet afresh, as a new window's.
-  bool Restore(std::string_view saved);
+  bool Restore(std::u16string_view saved);
 
  private:
   FormsRuntime& window_;

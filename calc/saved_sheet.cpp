@@ -1,9 +1,9 @@
 #include "calc/saved_sheet.h"
 
-#include <charconv>
+#include <array>
 #include <cstdint>
 #include <limits>
-#include <vector>
+#include <optional>
 
 #include "calc/stat_fields.h"
 #include "core/currency.h"
@@ -11,161 +11,195 @@
 namespace petcalc {
 namespace {
 
-constexpr std::string_view kVersion = "sheet1";
-constexpr char kSeparator = ',';
+constexpr std::u16string_view kVersion = u"sheet1";
+constexpr char16_t kSeparator = u',';
 constexpr int kHexPerUnit = 4;
 constexpr int kCheckDigits = 16;
 
 // The largest growth a click stores: a 32-bit difference over a level gain of one.
 constexpr std::int64_t kMaxGrowthUnits = (std::int64_t{1} << 31) * Currency::kUnitsPerWhole;
-constexpr std::int64_t kMaxLevelGainUnits =
-    std::int64_t{std::numeric_limits<std::int32_t>::max()} * Currency::kUnitsPerWhole;
-constexpr std::int64_t kMinLevelGainUnits =
-    std::int64_t{std::numeric_limits<std::int32_t>::min()} * Currency::kUnitsPerWhole;
+constexpr std::int64_t kMinWhole = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t kMaxWhole = std::numeric_limits<std::int32_t>::max();
 
-std::uint64_t Fnv1a(std::string_view text) {
+// The sheet's fields in the order they are saved and read: its whole numbers, its Currency
+// fields, each with the range a click stores, then its answer slots. Tables rather than code per
+// field, which keeps the page's module small.
+constexpr std::size_t kWholeCount = form::kStatBoxCount + 1 + form::kGrownStatCount;
+constexpr auto kWholeFields = [] {
+  std::array<std::int32_t StatSheet::*, kWholeCount> fields{};
+  std::size_t next = 0;
+  for (std::size_t index = 0; index < form::kStatBoxCount; ++index) {
+    fields[next++] = GatheredFieldOf(index).value;
+  }
+  fields[next++] = &StatSheet::targetLevel;
+  for (const GrownFields& grown : kGrownFields) fields[next++] = grown.prediction;
+  return fields;
+}();
+
+struct CurrencyField {
+  Currency StatSheet::*field;
+  std::int64_t low, high;
+};
+
+constexpr std::size_t kCurrencyCount = 1 + form::kGrownStatCount + 2;
+constexpr auto kCurrencyFields = [] {
+  std::array<CurrencyField, kCurrencyCount> fields{};
+  std::size_t next = 0;
+  fields[next++] = {&StatSheet::levelGain, kMinWhole * Currency::kUnitsPerWhole,
+                    kMaxWhole * Currency::kUnitsPerWhole};
+  for (const GrownFields& grown : kGrownFields) {
+    fields[next++] = {grown.growth, -kMaxGrowthUnits, kMaxGrowthUnits};
+  }
+  fields[next++] = {&StatSheet::threeStatGrowth, -3 * kMaxGrowthUnits, 3 * kMaxGrowthUnits};
+  fields[next++] = {&StatSheet::totalGrowth, -4 * kMaxGrowthUnits, 4 * kMaxGrowthUnits};
+  return fields;
+}();
+
+std::uint64_t Fnv1a(std::u16string_view text) {
   std::uint64_t hash = 0xcbf29ce484222325ULL;
-  for (const char c : text) {
-    hash ^= static_cast<unsigned char>(c);
+  for (const char16_t unit : text) {
+    hash ^= unit;
     hash *= 0x100000001b3ULL;
   }
   return hash;
 }
 
-void AppendHex(std::string& out, std::uint64_t value, int digits) {
-  constexpr std::string_view kDigits = "0123456789abcdef";
+[[gnu::noinline]] void AppendHex(std::u16string& out, std::uint64_t value, int digits) {
+  constexpr std::u16string_view kDigits = u"0123456789abcdef";
   for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += kDigits[(value >> shift) & 0xF];
 }
 
-template <typename Number>
-void AppendNumber(std::string& out, Number value) {
+// Decimal digits, a minus sign in front of a negative number. Not inlined, nor is what follows:
+// the loops over the tables, unrolled, would repeat them field by field in the page's module.
+[[gnu::noinline]] void AppendNumber(std::u16string& out, std::int64_t value) {
   out += kSeparator;
-  out += std::to_string(value);
+  if (value < 0) out += u'-';
+  // The magnitude in unsigned arithmetic, which holds that of the smallest int64 too.
+  std::uint64_t magnitude =
+      value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  char16_t digits[20];
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char16_t>(u'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  while (count > 0) out += digits[--count];
 }
 
-// Every numeric field in the order it is saved and read, each with the range a click stores.
-template <typename Sheet, typename Visit>
-void ForEachNumber(Sheet& sheet, Visit&& visit) {
-  constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
-  constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
-  for (const StatFields& stat : kStatFields) visit(sheet.*stat.initial, kInt32Min, kInt32Max);
-  for (const StatFields& stat : kStatFields) visit(sheet.*stat.current, kInt32Min, kInt32Max);
-  visit(sheet.levelGain, kMinLevelGainUnits, kMaxLevelGainUnits);
-  for (const GrownFields& grown : kGrownFields) {
-    visit(sheet.*grown.growth, -kMaxGrowthUnits, kMaxGrowthUnits);
+// Reads the fields of a saved form one after another.
+class Fields {
+ public:
+  explicit Fields(std::u16string_view text) : rest_(text) {}
+
+  // The next field; nothing when there is none.
+  std::optional<std::u16string_view> Next() {
+    if (done_) return std::nullopt;
+    const std::size_t end = rest_.find(kSeparator);
+    const std::u16string_view field = rest_.substr(0, end);
+    done_ = end == std::u16string_view::npos;
+    rest_ = done_ ? std::u16string_view() : rest_.substr(end + 1);
+    return field;
   }
-  visit(sheet.threeStatGrowth, -3 * kMaxGrowthUnits, 3 * kMaxGrowthUnits);
-  visit(sheet.totalGrowth, -4 * kMaxGrowthUnits, 4 * kMaxGrowthUnits);
-  visit(sheet.targetLevel, kInt32Min, kInt32Max);
-  for (const GrownFields& grown : kGrownFields) {
-    visit(sheet.*grown.prediction, kInt32Min, kInt32Max);
-  }
-}
 
-template <typename Sheet, typename Visit>
-void ForEachAnswer(Sheet& sheet, Visit&& visit) {
-  for (std::size_t index = 0; index < form::kStatBoxCount; ++index) {
-    visit(sheet.*GatheredFieldOf(index).answer);
-  }
-}
-
-// A decimal integer as SavedSheet writes it: no sign but a minus, no leading zero, no "-0".
-std::optional<std::int64_t> ReadInteger(std::string_view text) {
-  const std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
-  if (digits.empty() || (digits[0] == '0' && (digits.size() > 1 || text.size() > 1))) {
-    return std::nullopt;
-  }
-  std::int64_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
-std::optional<std::u16string> ReadUnits(std::string_view hex) {
-  if (hex.size() % kHexPerUnit != 0) return std::nullopt;
-  std::u16string text;
-  text.reserve(hex.size() / kHexPerUnit);
-  for (std::size_t at = 0; at < hex.size(); at += kHexPerUnit) {
-    unsigned unit = 0;
-    for (std::size_t i = at; i < at + kHexPerUnit; ++i) {
-      const int digit = HexDigit(hex[i]);
-      if (digit < 0) return std::nullopt;
-      unit = unit * 16 + static_cast<unsigned>(digit);
+  // A decimal integer within [low, high], as SavedSheet writes it: no sign but a minus, no
+  // leading zero, no "-0".
+  [[gnu::noinline]] std::optional<std::int64_t> Integer(std::int64_t low, std::int64_t high) {
+    const std::optional<std::u16string_view> field = Next();
+    if (!field) return std::nullopt;
+    const bool negative = field->starts_with(u'-');
+    const std::u16string_view digits = field->substr(negative ? 1 : 0);
+    if (digits.empty() || digits.size() > 19 || (digits[0] == u'0' && field->size() > 1)) {
+      return std::nullopt;
     }
-    text.push_back(static_cast<char16_t>(unit));
+    std::uint64_t magnitude = 0;
+    for (const char16_t digit : digits) {
+      if (digit < u'0' || digit > u'9') return std::nullopt;
+      magnitude = magnitude * 10 + (digit - u'0');
+    }
+    // Nineteen digits fit an unsigned 64-bit number; every range here fits a signed one.
+    if (magnitude > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
+      return std::nullopt;
+    }
+    const std::int64_t value =
+        negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
+    if (value < low || value > high) return std::nullopt;
+    return value;
   }
-  return text;
-}
 
-std::vector<std::string_view> Split(std::string_view text) {
-  std::vector<std::string_view> fields;
-  for (std::size_t start = 0;;) {
-    const std::size_t end = text.find(kSeparator, start);
-    fields.push_back(text.substr(start, end - start));
-    if (end == std::string_view::npos) return fields;
-    start = end + 1;
+  // UTF-16 code units, four lower-case hexadecimal digits each.
+  [[gnu::noinline]] std::optional<std::u16string> Units() {
+    const std::optional<std::u16string_view> field = Next();
+    if (!field || field->size() % kHexPerUnit != 0) return std::nullopt;
+    std::u16string text(field->size() / kHexPerUnit, u'\0');
+    for (std::size_t at = 0; at < field->size(); ++at) {
+      const char16_t c = (*field)[at];
+      const int digit = c >= u'0' && c <= u'9'   ? c - u'0'
+                        : c >= u'a' && c <= u'f' ? c - u'a' + 10
+                                                 : -1;
+      if (digit < 0) return std::nullopt;
+      char16_t& unit = text[at / kHexPerUnit];
+      unit = static_cast<char16_t>(unit * 16 + digit);
+    }
+    return text;
   }
-}
 
-void Store(std::int32_t& field, std::int64_t value) { field = static_cast<std::int32_t>(value); }
-void Store(Currency& field, std::int64_t value) { field = Currency::FromUnits(value); }
-std::int64_t Units(std::int32_t field) { return field; }
-std::int64_t Units(Currency field) { return field.units(); }
+  bool AtEnd() const { return done_; }
+
+ private:
+  std::u16string_view rest_;
+  bool done_ = false;
+};
+
+bool Read(Fields& fields, StatSheet& sheet) {
+  if (fields.Next() != kVersion) return false;
+  for (const auto field : kWholeFields) {
+    const std::optional<std::int64_t> value = fields.Integer(kMinWhole, kMaxWhole);
+    if (!value) return false;
+    sheet.*field = static_cast<std::int32_t>(*value);
+  }
+  for (const CurrencyField& currency : kCurrencyFields) {
+    const std::optional<std::int64_t> value = fields.Integer(currency.low, currency.high);
+    if (!value) return false;
+    sheet.*currency.field = Currency::FromUnits(*value);
+  }
+  if (sheet.levelGain.units() % Currency::kUnitsPerWhole != 0) return false;
+  for (std::size_t index = 0; index < form::kStatBoxCount; ++index) {
+    std::optional<std::u16string> answer = fields.Units();
+    if (!answer) return false;
+    sheet.*GatheredFieldOf(index).answer = std::move(*answer);
+  }
+  return fields.AtEnd();
+}
 
 }  // namespace
 
-std::string SavedSheet(const StatSheet& sheet) {
-  std::string saved(kVersion);
-  ForEachNumber(sheet, [&](const auto& field, std::int64_t, std::int64_t) {
-    AppendNumber(saved, Units(field));
-  });
-  ForEachAnswer(sheet, [&](const std::u16string& answer) {
+std::u16string SavedSheet(const StatSheet& sheet) {
+  std::u16string saved(kVersion);
+  for (const auto field : kWholeFields) AppendNumber(saved, sheet.*field);
+  for (const CurrencyField& currency : kCurrencyFields) {
+    AppendNumber(saved, (sheet.*currency.field).units());
+  }
+  for (std::size_t index = 0; index < form::kStatBoxCount; ++index) {
     saved += kSeparator;
-    for (const char16_t unit : answer) AppendHex(saved, unit, kHexPerUnit);
-  });
+    for (const char16_t unit : sheet.*GatheredFieldOf(index).answer) {
+      AppendHex(saved, unit, kHexPerUnit);
+    }
+  }
   const std::uint64_t check = Fnv1a(saved);
   saved += kSeparator;
   AppendHex(saved, check, kCheckDigits);
   return saved;
 }
 
-std::optional<StatSheet> ReadSavedSheet(std::string_view saved) {
+std::unique_ptr<StatSheet> ReadSavedSheet(std::u16string_view saved) {
   const std::size_t last = saved.rfind(kSeparator);
-  if (last == std::string_view::npos) return std::nullopt;
-  std::string check;
+  if (last == std::u16string_view::npos) return nullptr;
+  std::u16string check;
   AppendHex(check, Fnv1a(saved.substr(0, last)), kCheckDigits);
-  if (saved.substr(last + 1) != check) return std::nullopt;
-
-  const std::vector<std::string_view> fields = Split(saved.substr(0, last));
-  if (fields.empty() || fields[0] != kVersion) return std::nullopt;
-  StatSheet sheet;
-  std::size_t next = 1;
-  bool valid = true;
-  ForEachNumber(sheet, [&](auto& field, std::int64_t low, std::int64_t high) {
-    const auto value = next < fields.size() ? ReadInteger(fields[next++]) : std::nullopt;
-    if (!value || *value < low || *value > high) {
-      valid = false;
-      return;
-    }
-    Store(field, *value);
-  });
-  if (valid && sheet.levelGain.units() % Currency::kUnitsPerWhole != 0) valid = false;
-  ForEachAnswer(sheet, [&](std::u16string& answer) {
-    const auto text = next < fields.size() ? ReadUnits(fields[next++]) : std::nullopt;
-    if (!text) {
-      valid = false;
-      return;
-    }
-    answer = *text;
-  });
-  if (!valid || next != fields.size()) return std::nullopt;
-  return sheet;
+  if (saved.substr(last + 1) != check) return nullptr;
+  Fields fields(saved.substr(0, last));
+  auto sheet = std::make_unique<StatSheet>();
+  return Read(fields, *sheet) ? std::move(sheet) : nullptr;
 }
 
 }  // namespace petcalc

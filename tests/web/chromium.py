@@ -128,22 +128,41 @@ class Browser:
     """Headless Chromium in one of the page's layouts, with a profile of its own, its console and
     network logged."""
 
-    def __init__(self, layout="form", scale=1, dark=False, eager=False):
+    def __init__(self, layout="form", scale=1, dark=False, eager=False, arguments=()):
         self.profile = tempfile.mkdtemp(prefix="petcalc-chromium-")
         shape = LAYOUTS[layout]
         self.driver = headless_chromium.start(
             self.profile, f"--force-device-scale-factor={scale}",
-            f"--window-size={shape['width']},{shape['height']}", logged=True, eager=eager)
-        self.layout = layout
+            f"--window-size={shape['width']},{shape['height']}", *arguments, logged=True,
+            eager=eager)
+        self.layout, self.scale, self.dark = layout, scale, dark
         self.requested = []
         self.console = []
+        self.opened = False
+        self.emulate()
+
+    def emulate(self):
+        """The layout's screen and pointer, and the colour scheme, on the tab at hand."""
+        shape = LAYOUTS[self.layout]
         if "scale" in shape or "touch" in shape:
             headless_chromium.emulate(self.driver, shape["width"], shape["height"],
-                                      shape.get("scale", scale), shape.get("mobile", False),
+                                      shape.get("scale", self.scale), shape.get("mobile", False),
                                       shape.get("touch", False))
-        if dark:
+        if self.dark:
             self.cdp("Emulation.setEmulatedMedia",
                      {"features": [{"name": "prefers-color-scheme", "value": "dark"}]})
+
+    def new_tab(self, close_this=True):
+        """A new tab, with nothing in its session storage, in place of this one or beside it."""
+        self.collect()
+        old = self.driver.current_window_handle
+        self.driver.switch_to.new_window("tab")
+        if close_this:
+            new = self.driver.current_window_handle
+            self.driver.switch_to.window(old)
+            self.driver.close()
+            self.driver.switch_to.window(new)
+        self.emulate()
 
     def cdp(self, command, parameters):
         return self.driver.execute_cdp_cmd(command, parameters)
@@ -160,8 +179,21 @@ class Browser:
                 self.requested.append(message["params"]["request"]["url"])
         self.console += [e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
 
-    def open(self, url):
+    def open(self, url, keep_window=False):
+        """The page at `url` once its calculator is ready, in a new tab unless `keep_window` or
+        it is the first: a window the tab kept would come back."""
+        if self.opened and not keep_window:
+            self.new_tab()
+        self.opened = True
         self.driver.get(url)
+        self.settle()
+
+    def reload(self):
+        self.driver.refresh()
+        self.settle()
+
+    def settle(self):
+        """Waits for the calculator, then counts the dialogs as they close."""
         self.wait_for("return document.documentElement.dataset.ready === 'true'", "the module")
         # Counts the dialogs closed: one dialog element opens again for the next prompt.
         self.js("""window.closedDialogs = 0;

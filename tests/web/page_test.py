@@ -330,6 +330,96 @@ class PageTest(unittest.TestCase):
         self.assertIsNone(browser.element("Command1").get_attribute("aria-disabled"))
         self.assertFalse(browser.element("loading").is_displayed())
 
+    def shown(self, browser):
+        return {name: browser.element(name).get_attribute("value") for name in BOXES}
+
+    def refuse_growth_after(self, browser, leave):
+        """The typical pet's growth, the tab left as `leave` does, then the growth refused: the
+        two sums the sheet held are written again, or those of a fresh sheet."""
+        browser.put(TYPICAL["stats"])
+        browser.element("Command1").click()
+        browser.wait_until_idle()
+        before = self.shown(browser)
+        leave(browser)
+        self.assertEqual(self.shown(browser), before, "every box as it was")
+        self.assertEqual(browser.focused(), "Command1")
+        browser.put([["Text7", dict(TYPICAL["stats"])["Text1"]]])
+        browser.element("Command1").click()
+        self.answer(browser, {"kind": "message", "text": "对不起无法计算"}, 0)
+        browser.wait_until_idle()
+        return [browser.element(name).get_attribute("value") for name in ("Text25", "Text26")]
+
+    def test_the_window_and_its_sheet_outlive_a_reload_and_a_return(self):
+        def back(browser):
+            browser.driver.get("about:blank")
+            browser.driver.back()
+            browser.settle()
+
+        for name, leave in (("reload", Browser.reload), ("back", back)):
+            with self.subTest(leave=name):
+                browser = self.start(arguments=["--disable-back-forward-cache"])
+                browser.open(self.server.url)
+                sums = self.refuse_growth_after(browser, leave)
+                self.assertEqual(sums, [TYPICAL_SHOWN["Text25"], TYPICAL_SHOWN["Text26"]])
+
+    def test_a_damaged_saved_sheet_starts_afresh_and_the_boxes_stay(self):
+        def damage(browser):
+            # After the page has kept its window as it goes, as a damaged store would give it.
+            browser.js("""const damage = () => {
+                            const [key] = Object.keys(sessionStorage);
+                            const kept = JSON.parse(sessionStorage.getItem(key));
+                            kept.sheet = kept.sheet.replace(/^sheet1,/, 'sheet1,9');
+                            sessionStorage.setItem(key, JSON.stringify(kept));
+                          };
+                          addEventListener('pagehide', damage);
+                          document.addEventListener('visibilitychange', damage);""")
+            browser.reload()
+
+        browser = self.start()
+        browser.open(self.server.url)
+        self.assertEqual(self.refuse_growth_after(browser, damage), ["0", "0"])
+
+    def test_a_new_tab_starts_empty_and_each_tab_keeps_its_own(self):
+        browser = self.start()
+        browser.open(self.server.url)
+        browser.put(TYPICAL["stats"])
+        browser.element("Command1").click()
+        browser.wait_until_idle()
+        kept = self.shown(browser)
+        first = browser.driver.current_window_handle
+        browser.new_tab(close_this=False)
+        browser.driver.get(self.server.url)
+        browser.settle()
+        self.assertEqual(set(self.shown(browser).values()), {""})
+        browser.driver.switch_to.window(first)
+        browser.reload()
+        self.assertEqual(self.shown(browser), kept)
+
+    def test_a_click_cut_off_by_the_tab_did_not_happen_and_typing_while_loading_stays(self):
+        slow = Server(slow=(".wasm",), delay=1.5)
+        self.addCleanup(slow.stop)
+        browser = self.start(eager=True)
+        browser.open(slow.url)
+        browser.put(box for box in TYPICAL["stats"] if box[0] != "Text12")
+        browser.element("Command1").click()
+        browser.wait_for("return document.getElementById('prompt').open", "the prompt")
+        browser.driver.refresh()
+        browser.wait_for("return document.readyState !== 'loading'", "the page")
+        self.assertFalse(browser.js("return document.documentElement.dataset.ready === 'true'"))
+        self.assertIsNone(browser.open_dialog())
+        self.assertEqual(browser.element("Text11").get_attribute("value"),
+                         dict(TYPICAL["stats"])["Text11"])
+        self.assertEqual(browser.element("Text14").get_attribute("value"), "")
+        browser.element("Text12").click()
+        browser.keys(dict(TYPICAL["stats"])["Text12"])
+        browser.settle()
+        self.assertEqual(browser.element("Text12").get_attribute("value"),
+                         dict(TYPICAL["stats"])["Text12"], "typed while the calculator loaded")
+        browser.element("Command1").click()
+        browser.wait_until_idle()
+        self.assertEqual(self.shown(browser), {name: "" for name in BOXES}
+                         | dict(TYPICAL["stats"]) | TYPICAL_SHOWN)
+
     def test_a_pasted_megabyte_is_read_in_full(self):
         browser = self.start()
         browser.open(self.server.url)

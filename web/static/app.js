@@ -55,6 +55,7 @@
     });
   }
 
+  let clickedByPlayer = true;  // whether the running click is the player's own
   const page = {
     text: (row) => controls[row].value,
     setText(row, text, caret) {
@@ -68,6 +69,14 @@
     message: (text, title) => openDialog('message', title, text).then(() => undefined),
     error: (text, title) => openDialog('error', title, text).then(() => undefined),
     answer: '',
+    keepSheet: (saved) => boot.keepSheet(saved),
+    keptSheet: () => boot.keptSheet(),
+    // A click that ended with its results, told to whatever keeps the player's pets: whether the
+    // player clicked, or the page clicked for them (a pet put back in the window, a link opened).
+    finished(kind, stats, target) {
+      document.dispatchEvent(new CustomEvent('petcalc-finished', {
+        detail: { kind, stats, target, byPlayer: clickedByPlayer } }));
+    },
   };
 
   // What a click wrote, said once it has ended and every dialog is closed: the results it wrote,
@@ -95,9 +104,10 @@
   const started = createPetCalc({ page, locateFile: () => '@MODULE@' });
 
   let clicks = Promise.resolve();
-  function click(module, button) {
+  function click(module, button, byPlayer = true) {
     clicks = clicks.then(() => {
       root.dataset.busy = 'true';
+      clickedByPlayer = byPlayer;
       written.length = 0;
       announce([]);
       return Promise.resolve(module.ccall('petcalc_click', null, ['number'],
@@ -116,6 +126,7 @@
     }
     return started;
   }).then((module) => {
+    module.ccall('petcalc_restore', 'number', [], []);
     for (const button of document.querySelectorAll('.form > .button')) {
       button.addEventListener('click', () => {
         if (!root.dataset.busy) click(module, button);  // the dialogs are modal: one at a time

@@ -6,6 +6,10 @@
 // The calculator's loader is asked for once the page has painted its logo, the largest thing it
 // shows: the page, which takes typing at once, comes first, and the module does not compete with
 // it; a click made before runs when the module is ready.
+// The window outlives its tab: every box's text and the sheet's saved form are kept in the tab's
+// session storage whenever a box changes, a click ends or waits in a dialog, and the page is
+// hidden, and a reload, a tab brought back or a return to the page shows them again, the boxes
+// before the player can type and the sheet once the calculator is ready.
 (() => {
   'use strict';
 
@@ -37,7 +41,55 @@
     for (const button of pending.splice(0)) click(button);
   }
 
-  window.petcalcBoot = { ready, fail };
+  // The window's memory, one entry of the tab's session storage for this page.
+  const kMemory = `petcalc window ${new URL('./', location.href).pathname}`;
+  const kMemoryVersion = 1;
+  let keptSheet = '';
+
+  function remember() {
+    const boxes = {};
+    for (const box of document.querySelectorAll('.form > .box')) {
+      if (box.value !== '') boxes[box.id] = box.value;
+    }
+    try {
+      sessionStorage.setItem(kMemory, JSON.stringify({ version: kMemoryVersion, boxes, sheet: keptSheet }));
+    } catch (error) {
+      // No storage (a browser that refuses it, a full quota): the window is not kept, and works.
+    }
+  }
+
+  // What the tab kept, each box's text into a box the player has not typed into meanwhile.
+  function recall() {
+    let kept = null;
+    try {
+      kept = JSON.parse(sessionStorage.getItem(kMemory));
+    } catch (error) {
+      return;
+    }
+    if (!kept || kept.version !== kMemoryVersion || typeof kept.boxes !== 'object' || !kept.boxes) return;
+    if (typeof kept.sheet === 'string') keptSheet = kept.sheet;
+    for (const [name, text] of Object.entries(kept.boxes)) {
+      const box = document.getElementById(name);
+      if (box && box.matches('.form > .box') && typeof text === 'string' && box.value === '') box.value = text;
+    }
+  }
+
+  // The calculator's sheet, in the form it reads back: handed over at the end of each click and
+  // before each dialog, asked for once when it is ready.
+  function keepSheet(saved) {
+    keptSheet = saved;
+    remember();
+  }
+
+  window.petcalcBoot = { ready, fail, keepSheet, keptSheet: () => keptSheet };
+
+  document.addEventListener('input', (event) => {
+    if (event.target.matches && event.target.matches('.form > .box')) remember();
+  });
+  window.addEventListener('pagehide', remember);
+  document.addEventListener('visibilitychange', () => {
+    if (document.visibilityState === 'hidden') remember();
+  });
 
   const watchdog = setTimeout(fail, kNeverReady);
 
@@ -61,6 +113,7 @@
   }
 
   document.addEventListener('DOMContentLoaded', () => {
+    recall();
     document.getElementById('retry').addEventListener('click', () => location.reload());
     // The window's first focus, without scrolling a long page down to it.
     document.querySelector('[data-first-focus]').focus({ preventScroll: true });

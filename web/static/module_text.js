@@ -13,3 +13,4 @@ function petcalcCopy(text, pointer) {
   const start = pointer >> 1;
   for (let i = 0; i < text.length; ++i) HEAPU16[start + i] = text.charCodeAt(i);
 }
+
