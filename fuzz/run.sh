@@ -10,7 +10,7 @@ seconds=${FUZZ_SECONDS:-60}
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
-for target in text_to_number clicks; do
+for target in text_to_number clicks saved_sheet book_json book_csv share_link; do
   corpus=build-fuzz/corpus/$target
   log=build-fuzz/$target.log
   mkdir -p "$corpus"

@@ -15,12 +15,13 @@
 set -euo pipefail
 
 declare -A GROUPS_PACKAGES=(
-  [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev googletest libfast-float-dev locales python3
+  [build]="g++ make cmake ninja-build libgtest-dev libgmock-dev googletest libfast-float-dev rapidjson-dev
+           locales python3
            qt6-base-dev qt6-translations-l10n fonts-noto-cjk desktop-file-utils appstream
            dpkg-dev file lintian xvfb xauth x11-utils dbus-daemon dbus-bin at-spi2-core
            python3-pyatspi python3-pil g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
            mingw-w64-x86-64-dev wine64 fonts-arphic-uming"
-  [web]="emscripten nodejs libfast-float-dev python3 python3-selenium chromium chromium-driver"
+  [web]="emscripten nodejs libfast-float-dev rapidjson-dev python3 python3-selenium chromium chromium-driver"
   [bench]="libbenchmark-dev libx11-dev libxdamage-dev python3"
   [screenshot]="xvfb xauth x11-utils imagemagick"
   [art]="python3-pil fonts-dejavu-core"

@@ -1,0 +1,291 @@
+#include "book/book.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "book/merge.h"
+#include "book/text_checks.h"
+
+namespace petcalc::book {
+namespace {
+
+// Newer first: the later made, then the greater id.
+bool Newer(const Record& a, const Record& b) {
+  return std::tie(a.made, a.id) > std::tie(b.made, b.id);
+}
+
+template <typename Map>
+void EraseValue(Map& map, const typename Map::key_type& key, const std::string& id) {
+  auto [first, last] = map.equal_range(key);
+  for (; first != last; ++first) {
+    if (first->second == id) {
+      map.erase(first);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+std::size_t Book::StatsHash::operator()(const PetStats& stats) const {
+  std::size_t hash = 0;
+  for (const std::int32_t value : stats) {
+    hash = hash * 1000003 ^ static_cast<std::size_t>(static_cast<std::uint32_t>(value));
+  }
+  return hash;
+}
+
+Book::Book(IdSource new_id) : new_id_(std::move(new_id)) {}
+
+const Record* Book::Find(std::string_view id) const {
+  const auto found = records_.find(std::string(id));
+  return found == records_.end() ? nullptr : &found->second;
+}
+
+Record* Book::Mutable(std::string_view id) {
+  const auto found = records_.find(std::string(id));
+  return found == records_.end() ? nullptr : &found->second;
+}
+
+const Tombstone* Book::FindDeleted(std::string_view id) const {
+  const auto found = deleted_.find(std::string(id));
+  return found == deleted_.end() ? nullptr : &found->second;
+}
+
+std::optional<Entry> Book::EntryOf(std::string_view id) const {
+  if (const Record* record = Find(id)) return Entry(*record);
+  if (const Tombstone* tombstone = FindDeleted(id)) return Entry(*tombstone);
+  return std::nullopt;
+}
+
+std::vector<const Record*> Book::Records() const {
+  std::vector<const Record*> records;
+  records.reserve(records_.size());
+  for (const auto& [id, record] : records_) records.push_back(&record);
+  std::sort(records.begin(), records.end(), [](const Record* a, const Record* b) {
+    return std::tie(a->made, a->id) < std::tie(b->made, b->id);
+  });
+  return records;
+}
+
+std::vector<const Tombstone*> Book::Deleted() const {
+  std::vector<const Tombstone*> deleted;
+  deleted.reserve(deleted_.size());
+  for (const auto& [id, tombstone] : deleted_) deleted.push_back(&tombstone);
+  std::sort(deleted.begin(), deleted.end(), [](const Tombstone* a, const Tombstone* b) {
+    return std::tie(a->deleted, a->id) < std::tie(b->deleted, b->id);
+  });
+  return deleted;
+}
+
+std::vector<const Record*> Book::RecordsOf(std::string_view pet) const {
+  std::vector<const Record*> records;
+  auto [first, last] = by_pet_.equal_range(std::string(pet));
+  for (; first != last; ++first) records.push_back(Find(first->second));
+  std::sort(records.begin(), records.end(), [](const Record* a, const Record* b) {
+    const std::int32_t level_a = a->stats[form::kStatCount + form::kLevel];
+    const std::int32_t level_b = b->stats[form::kStatCount + form::kLevel];
+    return std::tie(level_a, a->made, a->id) < std::tie(level_b, b->made, b->id);
+  });
+  return records;
+}
+
+const Record* Book::NewestWithStats(const PetStats& stats) const {
+  return Newest(by_stats_, stats);
+}
+
+const Record* Book::NewestWithInitialStats(const PetStats& stats) const {
+  return Newest(by_initial_, InitialStatsOf(stats));
+}
+
+const Record* Book::Newest(const Index& index, const PetStats& key) const {
+  const Record* newest = nullptr;
+  auto [first, last] = index.equal_range(key);
+  for (; first != last; ++first) {
+    const Record* record = Find(first->second);
+    if (newest == nullptr || Newer(*record, *newest)) newest = record;
+  }
+  return newest;
+}
+
+void Book::Insert(Record record) {
+  const std::string id = record.id;
+  by_stats_.emplace(record.stats, id);
+  by_initial_.emplace(InitialStatsOf(record.stats), id);
+  by_pet_.emplace(record.pet, id);
+  deleted_.erase(id);
+  records_.insert_or_assign(id, std::move(record));
+}
+
+void Book::Remove(const std::string& id) {
+  const auto found = records_.find(id);
+  if (found == records_.end()) return;
+  const Record& record = found->second;
+  EraseValue(by_stats_, record.stats, id);
+  EraseValue(by_initial_, InitialStatsOf(record.stats), id);
+  EraseValue(by_pet_, record.pet, id);
+  records_.erase(found);
+}
+
+Record& Book::MakeRecord(const PetStats& stats, Time now) {
+  Record record;
+  record.id = new_id_();
+  record.stats = stats;
+  record.made = record.changed = now;
+  if (const Record* sibling = Newest(by_initial_, InitialStatsOf(stats))) {
+    record.pet = sibling->pet;
+    record.name = sibling->name;
+  } else {
+    record.pet = new_id_();
+  }
+  const std::string id = record.id;
+  Insert(std::move(record));
+  return records_.at(id);
+}
+
+Kept Book::Keep(const PetStats& stats, Time now, const std::function<bool(Record&)>& change) {
+  const Record* existing = Newest(by_stats_, stats);
+  Record& record = existing != nullptr ? *Mutable(existing->id) : MakeRecord(stats, now);
+  const bool made = existing == nullptr;
+  if (!change(record) && !made) return {record.id, {}};
+  record.changed = now;
+  Compute(record);
+  return {record.id, {record.id}};
+}
+
+Kept Book::KeepGrowth(const PetStats& stats, Time now) {
+  if (!GrowthOf(stats)) return {};
+  return Keep(stats, now, [](Record&) { return false; });
+}
+
+Kept Book::KeepPrediction(const PetStats& stats, std::int32_t target_level, Time now) {
+  if (!PredictionOf(stats, target_level)) return {};
+  return Keep(stats, now, [target_level](Record& record) {
+    if (record.target_level == target_level) return false;
+    record.target_level = target_level;
+    return true;
+  });
+}
+
+Changes Book::Touch(Record& record, Time now) {
+  record.changed = std::max(now, record.changed);
+  return {record.id};
+}
+
+Changes Book::Rename(std::string_view id, std::string_view name, Time now) {
+  const Record* named = Find(id);
+  if (named == nullptr) return {};
+  const std::string cut = CleanText(name, TextKind::kName);
+  Changes changes;
+  for (const Record* sibling : RecordsOf(named->pet)) {
+    if (sibling->name == cut) continue;
+    Record& record = *Mutable(sibling->id);
+    record.name = cut;
+    Touch(record, now);
+    changes.push_back(record.id);
+  }
+  return changes;
+}
+
+Changes Book::SetNote(std::string_view id, std::string_view note, Time now) {
+  Record* record = Mutable(id);
+  const std::string cut = CleanText(note, TextKind::kNote);
+  if (record == nullptr || record->note == cut) return {};
+  record->note = cut;
+  return Touch(*record, now);
+}
+
+Changes Book::SetPinned(std::string_view id, bool pinned, Time now) {
+  Record* record = Mutable(id);
+  if (record == nullptr || record->pinned == pinned) return {};
+  record->pinned = pinned;
+  return Touch(*record, now);
+}
+
+Changes Book::SplitOff(std::string_view id, Time now) {
+  const Record* found = Find(id);
+  if (found == nullptr || by_pet_.count(found->pet) == 1) return {};
+  Record record = *found;
+  Remove(record.id);
+  record.pet = new_id_();
+  const std::string key = record.id;
+  Insert(std::move(record));
+  return Touch(*Mutable(key), now);
+}
+
+Changes Book::JoinPet(std::string_view id, std::string_view other, Time now) {
+  const Record* found = Find(id);
+  const Record* into = Find(other);
+  if (found == nullptr || into == nullptr || found->pet == into->pet) return {};
+  Record record = *found;
+  Remove(record.id);
+  record.pet = into->pet;
+  record.name = into->name;
+  const std::string key = record.id;
+  Insert(std::move(record));
+  return Touch(*Mutable(key), now);
+}
+
+Deletion Book::Delete(const std::vector<std::string>& ids, Time now) {
+  Deletion deletion{{}, now};
+  for (const std::string& id : ids) {
+    const Record* record = Find(id);
+    if (record == nullptr) continue;
+    deletion.records.push_back(*record);
+    Remove(id);
+    deleted_.insert_or_assign(id, Tombstone{id, now});
+  }
+  return deletion;
+}
+
+Deletion Book::Clear(Time now) {
+  std::vector<std::string> ids;
+  ids.reserve(records_.size());
+  for (const auto& [id, record] : records_) ids.push_back(id);
+  return Delete(ids, now);
+}
+
+Changes Book::Undo(const Deletion& deletion) {
+  Changes changes;
+  for (Record record : deletion.records) {
+    const Tombstone* mark = FindDeleted(record.id);
+    // Only the mark this deletion left: a later one, or a record another copy brought back, stays.
+    if (mark == nullptr || mark->deleted != deletion.deleted) continue;
+    record.revived = deletion.deleted;
+    changes.push_back(record.id);
+    Insert(std::move(record));
+  }
+  return changes;
+}
+
+bool Book::Absorb(Entry entry) {
+  const std::optional<Entry> kept = EntryOf(IdOf(entry));
+  if (kept && !Wins(entry, *kept)) return false;
+  const std::string id = IdOf(entry);
+  Remove(id);
+  if (auto* tombstone = std::get_if<Tombstone>(&entry)) {
+    deleted_.insert_or_assign(id, std::move(*tombstone));
+  } else {
+    Record& record = std::get<Record>(entry);
+    Compute(record);
+    Insert(std::move(record));
+  }
+  return true;
+}
+
+PetStats InitialStatsOf(const PetStats& stats) {
+  PetStats initial{};
+  std::copy_n(stats.begin(), form::kStatCount, initial.begin());
+  return initial;
+}
+
+std::string CutToCharacters(std::string_view text, std::size_t limit) {
+  std::size_t at = 0;
+  for (std::size_t characters = 0; at < text.size() && characters < limit; ++characters) {
+    ++at;
+    while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
+  }
+  return std::string(text.substr(0, at));
+}
+
+}  // namespace petcalc::book

@@ -1,0 +1,299 @@
+#include "book/book_json.h"
+
+#include <rapidjson/document.h>
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
+#include <set>
+#include <string_view>
+
+#include "book/text_checks.h"
+#include "petcalc_version.h"
+
+namespace petcalc::book {
+namespace {
+
+using Value = rapidjson::Value;
+using Writer = rapidjson::Writer<rapidjson::StringBuffer>;
+
+std::string_view View(const Value& value) { return {value.GetString(), value.GetStringLength()}; }
+
+void String(Writer& out, std::string_view key, std::string_view text) {
+  out.Key(key.data(), static_cast<rapidjson::SizeType>(key.size()));
+  out.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+}
+
+void Stats(Writer& out, std::string_view key, const PetStats& stats, std::size_t first) {
+  out.Key(key.data(), static_cast<rapidjson::SizeType>(key.size()));
+  out.StartArray();
+  for (std::size_t i = first; i < first + form::kStatCount; ++i) out.Int(stats[i]);
+  out.EndArray();
+}
+
+void Write(Writer& out, const Record& record) {
+  out.StartObject();
+  String(out, "id", record.id);
+  String(out, "pet", record.pet);
+  String(out, "name", record.name);
+  String(out, "note", record.note);
+  out.Key("pinned");
+  out.Bool(record.pinned);
+  String(out, "made", TimeText(record.made));
+  String(out, "changed", TimeText(record.changed));
+  if (record.revived) String(out, "revived", TimeText(*record.revived));
+  Stats(out, "initial", record.stats, 0);
+  Stats(out, "current", record.stats, form::kStatCount);
+  if (record.target_level) {
+    out.Key("target");
+    out.Int(*record.target_level);
+  }
+  out.EndObject();
+}
+
+void Write(Writer& out, const Tombstone& tombstone) {
+  out.StartObject();
+  String(out, "id", tombstone.id);
+  String(out, "deleted", TimeText(tombstone.deleted));
+  out.EndObject();
+}
+
+template <typename Held>
+std::string Line(const Held& held) {
+  rapidjson::StringBuffer buffer;
+  Writer out(buffer);
+  Write(out, held);
+  return {buffer.GetString(), buffer.GetSize()};
+}
+
+// The members of one object, each taken at most once; what is left over is a key this format
+// does not have.
+class Fields {
+ public:
+  explicit Fields(const Value& object) : object_(object) {}
+
+  // The first key that is repeated, if one is.
+  std::optional<std::string> Repeated() const {
+    std::set<std::string_view> seen;
+    for (auto member = object_.MemberBegin(); member != object_.MemberEnd(); ++member) {
+      if (!seen.insert(View(member->name)).second) return std::string(View(member->name));
+    }
+    return std::nullopt;
+  }
+
+  const Value* Take(std::string_view key) {
+    taken_.insert(key);
+    const auto found = object_.FindMember(
+        Value(rapidjson::StringRef(key.data(), static_cast<rapidjson::SizeType>(key.size()))));
+    return found == object_.MemberEnd() ? nullptr : &found->value;
+  }
+
+  std::optional<std::string> Unknown() const {
+    for (auto member = object_.MemberBegin(); member != object_.MemberEnd(); ++member) {
+      if (!taken_.contains(View(member->name))) return std::string(View(member->name));
+    }
+    return std::nullopt;
+  }
+
+ private:
+  const Value& object_;
+  std::set<std::string_view> taken_;
+};
+
+// What reading a field gave: nothing wrong, or the reason, in Chinese.
+using Problem = std::string;
+
+Problem Missing(std::string_view key) { return "缺少字段 “" + std::string(key) + "”"; }
+Problem Wrong(std::string_view key) { return "字段 “" + std::string(key) + "” 有误"; }
+
+Problem TakeId(Fields& fields, std::string_view key, std::string& out) {
+  const Value* value = fields.Take(key);
+  if (value == nullptr) return Missing(key);
+  if (!value->IsString() || !IsValidId(View(*value))) return Wrong(key);
+  out = View(*value);
+  return {};
+}
+
+Problem TakeTime(Fields& fields, std::string_view key, std::optional<Time>& out) {
+  const Value* value = fields.Take(key);
+  if (value == nullptr) return {};
+  if (!value->IsString()) return Wrong(key);
+  out = ReadTime(View(*value));
+  return out ? Problem() : Wrong(key);
+}
+
+Problem TakeRequiredTime(Fields& fields, std::string_view key, Time& out) {
+  std::optional<Time> time;
+  if (Problem problem = TakeTime(fields, key, time); !problem.empty()) return problem;
+  if (!time) return Missing(key);
+  out = *time;
+  return {};
+}
+
+Problem TakeText(Fields& fields, std::string_view key, TextKind kind, std::string& out) {
+  const Value* value = fields.Take(key);
+  if (value == nullptr) return {};
+  if (!value->IsString()) return Wrong(key);
+  if (Problem problem = CheckText(View(*value), kind); !problem.empty()) return problem;
+  out = View(*value);
+  return {};
+}
+
+Problem TakeStats(Fields& fields, std::string_view key, PetStats& stats, std::size_t first) {
+  const Value* value = fields.Take(key);
+  if (value == nullptr) return Missing(key);
+  if (!value->IsArray() || value->Size() != form::kStatCount) return Wrong(key);
+  for (rapidjson::SizeType i = 0; i < form::kStatCount; ++i) {
+    if (!(*value)[i].IsInt()) return Wrong(key);
+    stats[first + i] = (*value)[i].GetInt();
+  }
+  return {};
+}
+
+Problem ReadRecord(const Value& value, Record& record) {
+  if (!value.IsObject()) return "不是一条记录";
+  Fields fields(value);
+  if (const auto repeated = fields.Repeated()) return "字段 “" + *repeated + "” 重复";
+  std::optional<Time> revived;
+  Problem problem = TakeId(fields, "id", record.id);
+  if (problem.empty()) problem = TakeId(fields, "pet", record.pet);
+  if (problem.empty()) problem = TakeText(fields, "name", TextKind::kName, record.name);
+  if (problem.empty()) problem = TakeText(fields, "note", TextKind::kNote, record.note);
+  if (problem.empty()) {
+    const Value* pinned = fields.Take("pinned");
+    if (pinned != nullptr && !pinned->IsBool()) problem = Wrong("pinned");
+    record.pinned = pinned != nullptr && pinned->GetBool();
+  }
+  if (problem.empty()) problem = TakeRequiredTime(fields, "made", record.made);
+  if (problem.empty()) problem = TakeRequiredTime(fields, "changed", record.changed);
+  if (problem.empty()) problem = TakeTime(fields, "revived", revived);
+  if (problem.empty()) problem = TakeStats(fields, "initial", record.stats, 0);
+  if (problem.empty()) problem = TakeStats(fields, "current", record.stats, form::kStatCount);
+  if (problem.empty()) {
+    const Value* target = fields.Take("target");
+    if (target != nullptr && !target->IsInt()) problem = Wrong("target");
+    if (target != nullptr && target->IsInt()) record.target_level = target->GetInt();
+  }
+  if (!problem.empty()) return problem;
+  if (const auto unknown = fields.Unknown()) return "未知字段 “" + *unknown + "”";
+  record.revived = revived;
+  return Computable(record);
+}
+
+Problem ReadTombstone(const Value& value, Tombstone& tombstone) {
+  if (!value.IsObject()) return "不是一条删除记录";
+  Fields fields(value);
+  if (const auto repeated = fields.Repeated()) return "字段 “" + *repeated + "” 重复";
+  Problem problem = TakeId(fields, "id", tombstone.id);
+  if (problem.empty()) problem = TakeRequiredTime(fields, "deleted", tombstone.deleted);
+  if (problem.empty()) {
+    if (const auto unknown = fields.Unknown()) problem = "未知字段 “" + *unknown + "”";
+  }
+  return problem;
+}
+
+// Iterative, so that no nesting, however deep, exhausts the stack; every string's UTF-8 checked.
+constexpr unsigned kParseFlags =
+    rapidjson::kParseIterativeFlag | rapidjson::kParseValidateEncodingFlag;
+
+// The text parsed whole, one value and nothing after it but blanks, or why not.
+Problem Parse(std::string_view json, rapidjson::Document& document) {
+  if (json.size() > kMaxFileBytes) return "文件太大（超过 64 MiB）";
+  document.Parse<kParseFlags>(json.data(), json.size());
+  if (document.HasParseError()) return "不是 JSON 文件，或文件已损坏";
+  return {};
+}
+
+// The entries of one of the file's lists, each read or a row it could not give.
+template <typename Held, typename Read>
+void ReadList(const Value& list, std::string_view what, Read read, std::vector<Held>& out,
+              std::vector<RowProblem>& problems) {
+  for (rapidjson::SizeType i = 0; i < list.Size(); ++i) {
+    Held held{};
+    Problem problem = read(list[i], held);
+    if (problem.empty()) {
+      out.push_back(std::move(held));
+    } else {
+      problems.push_back({std::string(what) + " " + std::to_string(i + 1), std::move(problem)});
+    }
+  }
+}
+
+}  // namespace
+
+std::string BookJson(const Book& book) {
+  std::string json = "{\"format\":\"" + std::string(kFormatName) +
+                     "\",\"version\":" + std::to_string(kFormatVersion) + ",\"program\":\"" +
+                     PETCALC_VERSION_TEXT + "\",\n\"records\":[";
+  const char* separator = "\n";
+  for (const Record* record : book.Records()) {
+    json += separator + Line(*record);
+    separator = ",\n";
+  }
+  json += "],\n\"deleted\":[";
+  separator = "\n";
+  for (const Tombstone* tombstone : book.Deleted()) {
+    json += separator + Line(*tombstone);
+    separator = ",\n";
+  }
+  return json + "]}\n";
+}
+
+FileRead ReadBookJson(std::string_view json) {
+  rapidjson::Document document;
+  if (Problem problem = Parse(json, document); !problem.empty()) return {std::nullopt, problem};
+  const Problem not_ours = "不是宠物记录文件";
+  if (!document.IsObject()) return {std::nullopt, not_ours};
+  Fields fields(document);
+  if (fields.Repeated()) return {std::nullopt, not_ours + "：字段重复"};
+  const Value* format = fields.Take("format");
+  if (format == nullptr || !format->IsString() || View(*format) != kFormatName) {
+    return {std::nullopt, not_ours};
+  }
+  const Value* version = fields.Take("version");
+  if (version == nullptr || !version->IsInt() || version->GetInt() < 1) {
+    return {std::nullopt, not_ours + "：格式版本有误"};
+  }
+  if (version->GetInt() > kFormatVersion) {
+    return {std::nullopt, "此文件由较新版本的程序写成（格式版本 " +
+                              std::to_string(version->GetInt()) + "），请先更新本程序再导入"};
+  }
+  const Value* program = fields.Take("program");
+  if (program == nullptr || !program->IsString() ||
+      !CheckText(View(*program), TextKind::kName).empty()) {
+    return {std::nullopt, not_ours + "：程序版本有误"};
+  }
+  const Value* records = fields.Take("records");
+  const Value* deleted = fields.Take("deleted");
+  if (records == nullptr || !records->IsArray() || (deleted != nullptr && !deleted->IsArray())) {
+    return {std::nullopt, not_ours + "：缺少记录"};
+  }
+  if (const auto unknown = fields.Unknown()) {
+    return {std::nullopt, not_ours + "：未知字段 “" + *unknown + "”"};
+  }
+  BookFile file;
+  ReadList(*records, "记录", ReadRecord, file.records, file.problems);
+  if (deleted != nullptr)
+    ReadList(*deleted, "删除记录", ReadTombstone, file.deleted, file.problems);
+  return {std::move(file), {}};
+}
+
+std::string EntryJson(const Entry& entry) {
+  return std::visit([](const auto& held) { return Line(held); }, entry);
+}
+
+EntryRead ReadEntryJson(std::string_view json) {
+  rapidjson::Document document;
+  if (Problem problem = Parse(json, document); !problem.empty()) return {std::nullopt, problem};
+  if (document.IsObject() && document.HasMember("deleted")) {
+    Tombstone tombstone;
+    Problem problem = ReadTombstone(document, tombstone);
+    if (!problem.empty()) return {std::nullopt, problem};
+    return {Entry(std::move(tombstone)), {}};
+  }
+  Record record;
+  Problem problem = ReadRecord(document, record);
+  if (!problem.empty()) return {std::nullopt, problem};
+  return {Entry(std::move(record)), {}};
+}
+
+}  // namespace petcalc::book
