@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "calc/calculator.h"
 #include "calc/click_actions.h"
 #include "calc/stat_sheet.h"
 #include "tests/support/scripted_runtime.h"
@@ -15,7 +16,7 @@ void FillBoxes(ScriptedRuntime& form) {
   form.Type(form::Text41, u"30");
 }
 
-template <void (*Click)(FormsRuntime&, StatSheet&)>
+template <bool (*Click)(FormsRuntime&, StatSheet&)>
 void BM_Click(benchmark::State& state) {
   ScriptedRuntime form;
   FillBoxes(form);
@@ -29,6 +30,27 @@ void BM_Click(benchmark::State& state) {
 
 BENCHMARK(BM_Click<Command1Click>)->Name("BM_Click/growth");
 BENCHMARK(BM_Click<Command2Click>)->Name("BM_Click/prediction");
+
+// The window's calculator, alone and telling an observer that does nothing: what a front end
+// that keeps a book pays for being told.
+class Unheeding : public ClickObserver {
+ public:
+  void Finished(const FinishedClick& click) noexcept override { benchmark::DoNotOptimize(click); }
+};
+
+void BM_CalculatorClick(benchmark::State& state) {
+  ScriptedRuntime form;
+  FillBoxes(form);
+  Unheeding observer;
+  Calculator calculator(form, state.range(0) != 0 ? &observer : nullptr);
+  const form::Button button = state.range(1) != 0 ? form::Command2 : form::Command1;
+  for (auto _ : state) {
+    form.ClearLog();
+    calculator.Click(button);
+  }
+}
+
+BENCHMARK(BM_CalculatorClick)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"observed", "prediction"});
 
 }  // namespace
 }  // namespace petcalc

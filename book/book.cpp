@@ -14,26 +14,38 @@ bool Newer(const Record& a, const Record& b) {
   return std::tie(a.made, a.id) > std::tie(b.made, b.id);
 }
 
-template <typename Map>
-void EraseValue(Map& map, const typename Map::key_type& key, const std::string& id) {
-  auto [first, last] = map.equal_range(key);
+// The orders the book lists records in, of one type, so that one sort serves both.
+bool MadeFirst(const Record* a, const Record* b) {
+  return std::tie(a->made, a->id) < std::tie(b->made, b->id);
+}
+
+bool LowerLevelFirst(const Record* a, const Record* b) {
+  const std::int32_t level_a = a->stats[form::kStatCount + form::kLevel];
+  const std::int32_t level_b = b->stats[form::kStatCount + form::kLevel];
+  return std::tie(level_a, a->made, a->id) < std::tie(level_b, b->made, b->id);
+}
+
+// FNV-1a over the first `count` stats.
+std::uint64_t HashOf(const PetStats& stats, std::size_t count) {
+  std::uint64_t hash = 0xcbf29ce484222325ULL;
+  for (std::size_t i = 0; i < count; ++i) {
+    hash = (hash ^ static_cast<std::uint32_t>(stats[i])) * 0x100000001b3ULL;
+  }
+  return hash;
+}
+
+void Unindex(std::unordered_multimap<std::uint64_t, const Record*>& index, std::uint64_t hash,
+             const Record* record) {
+  auto [first, last] = index.equal_range(hash);
   for (; first != last; ++first) {
-    if (first->second == id) {
-      map.erase(first);
+    if (first->second == record) {
+      index.erase(first);
       return;
     }
   }
 }
 
 }  // namespace
-
-std::size_t Book::StatsHash::operator()(const PetStats& stats) const {
-  std::size_t hash = 0;
-  for (const std::int32_t value : stats) {
-    hash = hash * 1000003 ^ static_cast<std::size_t>(static_cast<std::uint32_t>(value));
-  }
-  return hash;
-}
 
 Book::Book(IdSource new_id) : new_id_(std::move(new_id)) {}
 
@@ -62,9 +74,7 @@ std::vector<const Record*> Book::Records() const {
   std::vector<const Record*> records;
   records.reserve(records_.size());
   for (const auto& [id, record] : records_) records.push_back(&record);
-  std::sort(records.begin(), records.end(), [](const Record* a, const Record* b) {
-    return std::tie(a->made, a->id) < std::tie(b->made, b->id);
-  });
+  std::sort(records.begin(), records.end(), MadeFirst);
   return records;
 }
 
@@ -80,50 +90,50 @@ std::vector<const Tombstone*> Book::Deleted() const {
 
 std::vector<const Record*> Book::RecordsOf(std::string_view pet) const {
   std::vector<const Record*> records;
-  auto [first, last] = by_pet_.equal_range(std::string(pet));
-  for (; first != last; ++first) records.push_back(Find(first->second));
-  std::sort(records.begin(), records.end(), [](const Record* a, const Record* b) {
-    const std::int32_t level_a = a->stats[form::kStatCount + form::kLevel];
-    const std::int32_t level_b = b->stats[form::kStatCount + form::kLevel];
-    return std::tie(level_a, a->made, a->id) < std::tie(level_b, b->made, b->id);
-  });
+  for (const auto& [id, record] : records_) {
+    if (record.pet == pet) records.push_back(&record);
+  }
+  std::sort(records.begin(), records.end(), LowerLevelFirst);
   return records;
 }
 
-const Record* Book::NewestWithStats(const PetStats& stats) const {
-  return Newest(by_stats_, stats);
-}
-
-const Record* Book::NewestWithInitialStats(const PetStats& stats) const {
-  return Newest(by_initial_, InitialStatsOf(stats));
-}
-
-const Record* Book::Newest(const Index& index, const PetStats& key) const {
+template <typename Pick>
+const Record* Book::Newest(const StatsIndex& index, std::uint64_t hash, Pick pick) {
   const Record* newest = nullptr;
-  auto [first, last] = index.equal_range(key);
+  auto [first, last] = index.equal_range(hash);
   for (; first != last; ++first) {
-    const Record* record = Find(first->second);
-    if (newest == nullptr || Newer(*record, *newest)) newest = record;
+    const Record& record = *first->second;
+    if (pick(record) && (newest == nullptr || Newer(record, *newest))) newest = &record;
   }
   return newest;
 }
 
+const Record* Book::NewestWithStats(const PetStats& stats) const {
+  return Newest(by_stats_, HashOf(stats, form::kStatBoxCount),
+                [&](const Record& record) { return record.stats == stats; });
+}
+
+const Record* Book::NewestWithInitialStats(const PetStats& stats) const {
+  return Newest(by_initial_, HashOf(stats, form::kStatCount), [&](const Record& record) {
+    return std::equal(stats.begin(), stats.begin() + form::kStatCount, record.stats.begin());
+  });
+}
+
 void Book::Insert(Record record) {
+  Remove(record.id);
+  deleted_.erase(record.id);
   const std::string id = record.id;
-  by_stats_.emplace(record.stats, id);
-  by_initial_.emplace(InitialStatsOf(record.stats), id);
-  by_pet_.emplace(record.pet, id);
-  deleted_.erase(id);
-  records_.insert_or_assign(id, std::move(record));
+  const Record& held = records_.emplace(id, std::move(record)).first->second;
+  by_stats_.emplace(HashOf(held.stats, form::kStatBoxCount), &held);
+  by_initial_.emplace(HashOf(held.stats, form::kStatCount), &held);
 }
 
 void Book::Remove(const std::string& id) {
   const auto found = records_.find(id);
   if (found == records_.end()) return;
-  const Record& record = found->second;
-  EraseValue(by_stats_, record.stats, id);
-  EraseValue(by_initial_, InitialStatsOf(record.stats), id);
-  EraseValue(by_pet_, record.pet, id);
+  const Record* record = &found->second;
+  Unindex(by_stats_, HashOf(record->stats, form::kStatBoxCount), record);
+  Unindex(by_initial_, HashOf(record->stats, form::kStatCount), record);
   records_.erase(found);
 }
 
@@ -132,7 +142,7 @@ Record& Book::MakeRecord(const PetStats& stats, Time now) {
   record.id = new_id_();
   record.stats = stats;
   record.made = record.changed = now;
-  if (const Record* sibling = Newest(by_initial_, InitialStatsOf(stats))) {
+  if (const Record* sibling = NewestWithInitialStats(stats)) {
     record.pet = sibling->pet;
     record.name = sibling->name;
   } else {
@@ -143,8 +153,9 @@ Record& Book::MakeRecord(const PetStats& stats, Time now) {
   return records_.at(id);
 }
 
-Kept Book::Keep(const PetStats& stats, Time now, const std::function<bool(Record&)>& change) {
-  const Record* existing = Newest(by_stats_, stats);
+template <typename Change>
+Kept Book::Keep(const PetStats& stats, Time now, Change change) {
+  const Record* existing = NewestWithStats(stats);
   Record& record = existing != nullptr ? *Mutable(existing->id) : MakeRecord(stats, now);
   const bool made = existing == nullptr;
   if (!change(record) && !made) return {record.id, {}};
@@ -203,27 +214,19 @@ Changes Book::SetPinned(std::string_view id, bool pinned, Time now) {
 }
 
 Changes Book::SplitOff(std::string_view id, Time now) {
-  const Record* found = Find(id);
-  if (found == nullptr || by_pet_.count(found->pet) == 1) return {};
-  Record record = *found;
-  Remove(record.id);
-  record.pet = new_id_();
-  const std::string key = record.id;
-  Insert(std::move(record));
-  return Touch(*Mutable(key), now);
+  Record* record = Mutable(id);
+  if (record == nullptr || RecordsOf(record->pet).size() == 1) return {};
+  record->pet = new_id_();
+  return Touch(*record, now);
 }
 
 Changes Book::JoinPet(std::string_view id, std::string_view other, Time now) {
-  const Record* found = Find(id);
+  Record* record = Mutable(id);
   const Record* into = Find(other);
-  if (found == nullptr || into == nullptr || found->pet == into->pet) return {};
-  Record record = *found;
-  Remove(record.id);
-  record.pet = into->pet;
-  record.name = into->name;
-  const std::string key = record.id;
-  Insert(std::move(record));
-  return Touch(*Mutable(key), now);
+  if (record == nullptr || into == nullptr || record->pet == into->pet) return {};
+  record->pet = into->pet;
+  record->name = into->name;
+  return Touch(*record, now);
 }
 
 Deletion Book::Delete(const std::vector<std::string>& ids, Time now) {

@@ -87,15 +87,18 @@ class Book {
   bool Absorb(Entry entry);
 
  private:
-  struct StatsHash {
-    std::size_t operator()(const PetStats& stats) const;
-  };
-  using Index = std::unordered_multimap<PetStats, std::string, StatsHash>;
+  // Each record under a hash of its twelve stats, and of its six initial ones: a finished click
+  // finds its record without reading the whole book.
+  using StatsIndex = std::unordered_multimap<std::uint64_t, const Record*>;
 
-  // The newest record whose stats `key` gives equal to `stats`'s, among `index`'s.
-  const Record* Newest(const Index& index, const PetStats& key) const;
+  // The newest record of `index` under `hash` that `pick` takes; null where it takes none.
+  template <typename Pick>
+  static const Record* Newest(const StatsIndex& index, std::uint64_t hash, Pick pick);
   Record& MakeRecord(const PetStats& stats, Time now);
-  Kept Keep(const PetStats& stats, Time now, const std::function<bool(Record&)>& change);
+  // The newest record of `stats`, or a new one, changed by `change` (which gives whether it
+  // changed anything).
+  template <typename Change>
+  Kept Keep(const PetStats& stats, Time now, Change change);
   void Insert(Record record);
   void Remove(const std::string& id);
   Record* Mutable(std::string_view id);
@@ -104,9 +107,8 @@ class Book {
   IdSource new_id_;
   std::unordered_map<std::string, Record> records_;
   std::unordered_map<std::string, Tombstone> deleted_;
-  Index by_stats_;    // the twelve stats
-  Index by_initial_;  // the six initial stats, the current ones zero
-  std::unordered_multimap<std::string, std::string> by_pet_;
+  StatsIndex by_stats_;
+  StatsIndex by_initial_;
 };
 
 // The six initial stats of `stats`, the current ones zero.

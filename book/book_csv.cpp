@@ -1,8 +1,6 @@
 #include "book/book_csv.h"
 
 #include <algorithm>
-#include <charconv>
-#include <map>
 #include <optional>
 
 #include "book/text_checks.h"
@@ -87,7 +85,7 @@ std::string Cell(const Record& record, const CsvColumn& column) {
     case Kind::kChanged:
       return TimeText(record.changed);
     case Kind::kStat:
-      return std::to_string(record.stats[column.index]);
+      return NumberText(record.stats[column.index]);
     case Kind::kGrowth:
       return ToUtf8(GrowthText(record.growth.per_level[column.index]));
     case Kind::kThreeStat:
@@ -95,9 +93,9 @@ std::string Cell(const Record& record, const CsvColumn& column) {
     case Kind::kTotal:
       return ToUtf8(GrowthText(record.growth.total));
     case Kind::kTarget:
-      return predicted ? std::to_string(*record.target_level) : "";
+      return predicted ? NumberText(*record.target_level) : "";
     case Kind::kPrediction:
-      return predicted ? std::to_string(record.prediction[column.index]) : "";
+      return predicted ? NumberText(record.prediction[column.index]) : "";
   }
   return {};
 }
@@ -192,15 +190,6 @@ std::string Unguarded(std::string_view text) {
   return std::string(text);
 }
 
-std::optional<std::int32_t> WholeNumber(std::string_view text) {
-  const std::string trimmed = Trimmed(text);
-  std::int32_t value = 0;
-  const char* end = trimmed.data() + trimmed.size();
-  const auto [stop, error] = std::from_chars(trimmed.data(), end, value);
-  if (trimmed.empty() || error != std::errc() || stop != end) return std::nullopt;
-  return value;
-}
-
 std::optional<bool> Pinned(std::string_view text) {
   const std::string value = Lower(Trimmed(text));
   if (value.empty() || value == kNo || value == "no" || value == "false" || value == "0") {
@@ -253,14 +242,14 @@ std::string ReadCell(const CsvColumn& column, std::string_view cell, Time now, R
       return {};
     }
     case Kind::kStat: {
-      const std::optional<std::int32_t> value = WholeNumber(cell);
+      const std::optional<std::int32_t> value = ReadNumber(Trimmed(cell));
       if (!value) return ProblemOf(column, Trimmed(cell).empty() ? "是空的" : "不是整数");
       record.stats[column.index] = *value;
       return {};
     }
     case Kind::kTarget: {
       if (Trimmed(cell).empty()) return {};
-      const std::optional<std::int32_t> value = WholeNumber(cell);
+      const std::optional<std::int32_t> value = ReadNumber(Trimmed(cell));
       if (!value) return ProblemOf(column, "不是整数");
       record.target_level = *value;
       return {};
@@ -317,16 +306,16 @@ FileRead ReadBookCsv(std::string_view text, Time now) {
   if (header == rows.end()) return {std::nullopt, "文件是空的"};
 
   std::vector<const CsvColumn*> columns;
-  std::map<const CsvColumn*, std::size_t> seen;
   for (const std::string& heading : header->fields) {
     const CsvColumn* column = ColumnNamed(heading);
-    if (column != nullptr && !seen.emplace(column, columns.size()).second) {
+    if (column != nullptr && std::find(columns.begin(), columns.end(), column) != columns.end()) {
       return {std::nullopt, "列 “" + column->chinese + "” 重复"};
     }
     columns.push_back(column);
   }
   for (const CsvColumn& column : CsvColumns()) {
-    if (column.kind == Kind::kStat && !seen.contains(&column)) {
+    if (column.kind == Kind::kStat &&
+        std::find(columns.begin(), columns.end(), &column) == columns.end()) {
       return {std::nullopt, "不是宠物记录表格：缺少列 “" + column.chinese + "”"};
     }
   }
@@ -334,7 +323,7 @@ FileRead ReadBookCsv(std::string_view text, Time now) {
   BookFile file;
   for (auto row = header + 1; row != rows.end(); ++row) {
     if (IsBlank(*row)) continue;
-    const std::string where = "第 " + std::to_string(row->line) + " 行";
+    const std::string where = "第 " + NumberText(static_cast<std::int32_t>(row->line)) + " 行";
     if (!row->closed) {
       file.problems.push_back({where, "引号没有闭合"});
       continue;

@@ -4,10 +4,12 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
-#include <set>
+#include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "book/text_checks.h"
+#include "book/utf8_text.h"
 #include "petcalc_version.h"
 
 namespace petcalc::book {
@@ -69,19 +71,27 @@ std::string Line(const Held& held) {
 // does not have.
 class Fields {
  public:
+  // More keys than any object of this format has: a record has thirteen.
+  static constexpr rapidjson::SizeType kMostKeys = 16;
+
   explicit Fields(const Value& object) : object_(object) {}
 
-  // The first key that is repeated, if one is.
-  std::optional<std::string> Repeated() const {
-    std::set<std::string_view> seen;
+  // What is wrong with the object's keys as such, if anything: more than this format has, or one
+  // repeated.
+  std::optional<std::string> Problem() const {
+    if (object_.MemberCount() > kMostKeys) return "字段太多";
     for (auto member = object_.MemberBegin(); member != object_.MemberEnd(); ++member) {
-      if (!seen.insert(View(member->name)).second) return std::string(View(member->name));
+      for (auto other = object_.MemberBegin(); other != member; ++other) {
+        if (View(other->name) == View(member->name)) {
+          return "字段 “" + std::string(View(member->name)) + "” 重复";
+        }
+      }
     }
     return std::nullopt;
   }
 
   const Value* Take(std::string_view key) {
-    taken_.insert(key);
+    taken_.push_back(key);
     const auto found = object_.FindMember(
         Value(rapidjson::StringRef(key.data(), static_cast<rapidjson::SizeType>(key.size()))));
     return found == object_.MemberEnd() ? nullptr : &found->value;
@@ -89,14 +99,15 @@ class Fields {
 
   std::optional<std::string> Unknown() const {
     for (auto member = object_.MemberBegin(); member != object_.MemberEnd(); ++member) {
-      if (!taken_.contains(View(member->name))) return std::string(View(member->name));
+      const std::string_view name = View(member->name);
+      if (std::find(taken_.begin(), taken_.end(), name) == taken_.end()) return std::string(name);
     }
     return std::nullopt;
   }
 
  private:
   const Value& object_;
-  std::set<std::string_view> taken_;
+  std::vector<std::string_view> taken_;
 };
 
 // What reading a field gave: nothing wrong, or the reason, in Chinese.
@@ -152,7 +163,7 @@ Problem TakeStats(Fields& fields, std::string_view key, PetStats& stats, std::si
 Problem ReadRecord(const Value& value, Record& record) {
   if (!value.IsObject()) return "不是一条记录";
   Fields fields(value);
-  if (const auto repeated = fields.Repeated()) return "字段 “" + *repeated + "” 重复";
+  if (const auto problem = fields.Problem()) return *problem;
   std::optional<Time> revived;
   Problem problem = TakeId(fields, "id", record.id);
   if (problem.empty()) problem = TakeId(fields, "pet", record.pet);
@@ -182,7 +193,7 @@ Problem ReadRecord(const Value& value, Record& record) {
 Problem ReadTombstone(const Value& value, Tombstone& tombstone) {
   if (!value.IsObject()) return "不是一条删除记录";
   Fields fields(value);
-  if (const auto repeated = fields.Repeated()) return "字段 “" + *repeated + "” 重复";
+  if (const auto problem = fields.Problem()) return *problem;
   Problem problem = TakeId(fields, "id", tombstone.id);
   if (problem.empty()) problem = TakeRequiredTime(fields, "deleted", tombstone.deleted);
   if (problem.empty()) {
@@ -191,9 +202,10 @@ Problem ReadTombstone(const Value& value, Tombstone& tombstone) {
   return problem;
 }
 
-// Iterative, so that no nesting, however deep, exhausts the stack; every string's UTF-8 checked.
-constexpr unsigned kParseFlags =
-    rapidjson::kParseIterativeFlag | rapidjson::kParseValidateEncodingFlag;
+// Iterative, so that no nesting, however deep, exhausts the stack. The strings' UTF-8 is checked
+// where each is taken (CheckText, IsValidId, ReadTime), lone surrogates included, which rapidjson
+// 1.1.0 lets through as escapes.
+constexpr unsigned kParseFlags = rapidjson::kParseIterativeFlag;
 
 // The text parsed whole, one value and nothing after it but blanks, or why not.
 Problem Parse(std::string_view json, rapidjson::Document& document) {
@@ -213,7 +225,8 @@ void ReadList(const Value& list, std::string_view what, Read read, std::vector<H
     if (problem.empty()) {
       out.push_back(std::move(held));
     } else {
-      problems.push_back({std::string(what) + " " + std::to_string(i + 1), std::move(problem)});
+      problems.push_back({std::string(what) + " " + NumberText(static_cast<std::int32_t>(i + 1)),
+                          std::move(problem)});
     }
   }
 }
@@ -222,7 +235,7 @@ void ReadList(const Value& list, std::string_view what, Read read, std::vector<H
 
 std::string BookJson(const Book& book) {
   std::string json = "{\"format\":\"" + std::string(kFormatName) +
-                     "\",\"version\":" + std::to_string(kFormatVersion) + ",\"program\":\"" +
+                     "\",\"version\":" + NumberText(kFormatVersion) + ",\"program\":\"" +
                      PETCALC_VERSION_TEXT + "\",\n\"records\":[";
   const char* separator = "\n";
   for (const Record* record : book.Records()) {
@@ -244,7 +257,7 @@ FileRead ReadBookJson(std::string_view json) {
   const Problem not_ours = "不是宠物记录文件";
   if (!document.IsObject()) return {std::nullopt, not_ours};
   Fields fields(document);
-  if (fields.Repeated()) return {std::nullopt, not_ours + "：字段重复"};
+  if (const auto problem = fields.Problem()) return {std::nullopt, not_ours + "：" + *problem};
   const Value* format = fields.Take("format");
   if (format == nullptr || !format->IsString() || View(*format) != kFormatName) {
     return {std::nullopt, not_ours};
@@ -254,8 +267,8 @@ FileRead ReadBookJson(std::string_view json) {
     return {std::nullopt, not_ours + "：格式版本有误"};
   }
   if (version->GetInt() > kFormatVersion) {
-    return {std::nullopt, "此文件由较新版本的程序写成（格式版本 " +
-                              std::to_string(version->GetInt()) + "），请先更新本程序再导入"};
+    return {std::nullopt, "此文件由较新版本的程序写成（格式版本 " + NumberText(version->GetInt()) +
+                              "），请先更新本程序再导入"};
   }
   const Value* program = fields.Take("program");
   if (program == nullptr || !program->IsString() ||

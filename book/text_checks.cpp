@@ -25,7 +25,7 @@ std::string CheckText(std::string_view text, TextKind kind) {
   if (!characters) return "文字编码有误";
   if (*characters > LimitOf(kind)) {
     return (kind == TextKind::kName ? "名字太长（最多 " : "备注太长（最多 ") +
-           std::to_string(LimitOf(kind)) + " 个字）";
+           NumberText(static_cast<std::int32_t>(LimitOf(kind))) + " 个字）";
   }
   for (const char c : text) {
     if (!Allowed(c, kind)) return "含有控制字符";

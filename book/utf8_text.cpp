@@ -1,5 +1,6 @@
 #include "book/utf8_text.h"
 
+#include "calc/pet_results.h"
 #include "runtime/utf8.h"
 
 namespace petcalc::book {
@@ -51,25 +52,38 @@ std::optional<std::size_t> CharactersOf(std::string_view text) {
 
 std::string Utf8Of(std::u16string_view text) { return ToUtf8(text); }
 
-std::u16string Utf16Of(std::string_view text) {
-  std::u16string out;
+std::string NumberText(std::int32_t value) { return ToUtf8(WholeText(value)); }
+
+std::string WellFormed(std::string_view text) {
+  std::string out;
   out.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) {
     const Decoded decoded = DecodeAt(text, at);
     if (decoded.length == 0) {
-      out += u'\uFFFD';
+      out += "\xEF\xBF\xBD";
       ++at;
-    } else if (decoded.code_point >= 0x10000) {
-      const char32_t offset = decoded.code_point - 0x10000;
-      out += static_cast<char16_t>(0xD800 + (offset >> 10));
-      out += static_cast<char16_t>(0xDC00 + (offset & 0x3FF));
-      at += decoded.length;
     } else {
-      out += static_cast<char16_t>(decoded.code_point);
+      out += text.substr(at, decoded.length);
       at += decoded.length;
     }
   }
   return out;
+}
+
+std::optional<std::int32_t> ReadNumber(std::string_view text) {
+  const bool negative = text.starts_with('-');
+  const std::string_view digits = text.substr(negative ? 1 : 0);
+  if (digits.empty() || digits.size() > 10 || (digits[0] == '0' && text.size() > 1)) {
+    return std::nullopt;
+  }
+  std::int64_t magnitude = 0;
+  for (const char digit : digits) {
+    if (digit < '0' || digit > '9') return std::nullopt;
+    magnitude = magnitude * 10 + (digit - '0');
+  }
+  const std::int64_t value = negative ? -magnitude : magnitude;
+  if (value < -2147483648LL || value > 2147483647LL) return std::nullopt;
+  return static_cast<std::int32_t>(value);
 }
 
 }  // namespace petcalc::book

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,9 +12,15 @@ namespace petcalc::book {
 // no surrogate, nothing beyond U+10FFFF, no cut sequence; nothing otherwise.
 std::optional<std::size_t> CharactersOf(std::string_view text);
 
-// UTF-8 and UTF-16, both ways, for the front ends; a lone surrogate becomes U+FFFD, as does a
-// malformed sequence.
+// UTF-16 as UTF-8, for the front ends; a lone surrogate becomes U+FFFD.
 std::string Utf8Of(std::u16string_view text);
-std::u16string Utf16Of(std::string_view text);
+
+// `text` with each malformed sequence (a surrogate among them) replaced by U+FFFD.
+std::string WellFormed(std::string_view text);
+
+// A whole number as the window writes it (WholeText), in UTF-8; and read back, as it writes it
+// only (an optional minus sign, then digits without a leading zero, no "-0"), within 32 bits.
+std::string NumberText(std::int32_t value);
+std::optional<std::int32_t> ReadNumber(std::string_view text);
 
 }  // namespace petcalc::book

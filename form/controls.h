@@ -40,16 +40,22 @@ class Control {
 
 namespace table {
 
+// Not constexpr, so that reaching one while compiling is an error that names the fault; never
+// defined, since nothing calls them as the program runs.
+void TheControlIsNotOfThisKind();
+void TheWindowHasNoControlOfThisName();
+
 // The row of the control of that name and kind; anything else is not a constant expression,
 // so the program does not compile.
 consteval std::size_t RowOf(std::string_view name, ControlKind kind) {
   for (std::size_t row = 0; row < kControlCount; ++row) {
     if (kForm1Controls[row].name == name) {
-      if (kForm1Controls[row].kind != kind) throw "the control is not of this kind";
+      if (kForm1Controls[row].kind != kind) TheControlIsNotOfThisKind();
       return row;
     }
   }
-  throw "the window has no control of this name";
+  TheWindowHasNoControlOfThisName();
+  return kControlCount;
 }
 
 }  // namespace table

@@ -4,7 +4,8 @@
 // in; <output>/petcalc.css, the page's style, written into the page: base.css and dialogs.css,
 // then the form's own layout (form-layout.css and each control's place) where the form fits and a
 // mouse points, and the layout for a finger (touch-layout.css, touch-dialogs.css and the grid's
-// areas) elsewhere. Run under Node, with the real file system.
+// areas) elsewhere; <output>/book.css, the book's style under the same two conditions. Run under
+// Node, with the real file system.
 #include <algorithm>
 #include <fstream>
 #include <iostream>
@@ -20,6 +21,7 @@
 #include "form/grid.h"
 #include "form/layout.h"
 #include "form/logo.h"
+#include "form/stats.h"
 #include "form/tab_order.h"
 #include "web/html.h"
 
@@ -100,6 +102,10 @@ std::string ControlHtml(const form::Control control) {
       Attribute("id", row.name) + Attribute("data-row", std::to_string(control.row()));
   if (row.kind == ControlKind::kTextBox) {
     common += Attribute("data-grid-row", std::to_string(GridRowOf(control)));
+    for (std::size_t stat = 0; stat < form::kStatBoxCount; ++stat) {
+      if (form::StatBox(stat) == control) common += Attribute("data-stat", std::to_string(stat));
+    }
+    if (control == form::kTargetLevelBox) common += " data-target-level";
   }
   if (control == form::kFirstFocus) common += " data-first-focus";
   switch (row.kind) {
@@ -240,6 +246,14 @@ std::string PageStyle(const std::string& static_folder) {
          Media(WideTouchLayout(), GridCss(form::kGridRows.size()));
 }
 
+// The book's style (book.css), then its table where the form's own layout applies and its list
+// where the touch layout does.
+std::string BookStyle(const std::string& static_folder) {
+  return Read(static_folder + "/book.css") +
+         Media(FormLayout(), Read(static_folder + "/book-table.css")) +
+         Media(TouchLayout(), Read(static_folder + "/book-list.css"));
+}
+
 // Replaces each {{NAME}} of the template.
 std::string Fill(std::string page) {
   const std::pair<std::string, std::string> values[] = {
@@ -269,7 +283,8 @@ int main(int argc, char** argv) {
   const std::string static_folder = argv[1];
   const std::string out = argv[2];
   const bool written = Write(out + "/index.html", Fill(Read(static_folder + "/index.html"))) &&
-                       Write(out + "/petcalc.css", PageStyle(static_folder));
+                       Write(out + "/petcalc.css", PageStyle(static_folder)) &&
+                       Write(out + "/book.css", BookStyle(static_folder));
   if (!written) std::cerr << "page_writer: could not write the page\n";
   return written ? 0 : 1;
 }

@@ -151,7 +151,7 @@ TEST(Readers, RefuseWholeFilesThatAreNotABookOfThisVersion) {
        "{\"format\":\"petcalc-book\",\"version\":2,\"program\":\"9\",\"records\":[]}",
        "此文件由较新版本的程序写成（格式版本 2），请先更新本程序再导入"},
       {"a repeated key", "{\"format\":\"petcalc-book\",\"format\":\"petcalc-book\"}",
-       "不是宠物记录文件：字段重复"},
+       "不是宠物记录文件：字段 “format” 重复"},
       {"an unknown key",
        "{\"format\":\"petcalc-book\",\"version\":1,\"program\":\"1\",\"records\":[],\"x\":1}",
        "不是宠物记录文件：未知字段 “x”"},

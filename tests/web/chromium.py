@@ -57,6 +57,8 @@ KEY_EVENTS = {
     "A": ("a", "KeyA", 65, "a"),
     "C": ("c", "KeyC", 67, "c"),
     "V": ("v", "KeyV", 86, "v"),
+    "ArrowDown": ("ArrowDown", "ArrowDown", 40, ""),
+    "Delete": ("Delete", "Delete", 46, ""),
 }
 
 
@@ -128,8 +130,10 @@ class Browser:
     """Headless Chromium in one of the page's layouts, with a profile of its own, its console and
     network logged."""
 
-    def __init__(self, layout="form", scale=1, dark=False, eager=False, arguments=()):
-        self.profile = tempfile.mkdtemp(prefix="petcalc-chromium-")
+    def __init__(self, layout="form", scale=1, dark=False, eager=False, arguments=(), profile=None):
+        """`profile`, when given, is a folder the browser keeps and the caller removes."""
+        self.kept_profile = profile is not None
+        self.profile = profile or tempfile.mkdtemp(prefix="petcalc-chromium-")
         shape = LAYOUTS[layout]
         self.driver = headless_chromium.start(
             self.profile, f"--force-device-scale-factor={scale}",
@@ -170,7 +174,8 @@ class Browser:
     def close(self):
         self.collect()
         self.driver.quit()
-        shutil.rmtree(self.profile, ignore_errors=True)
+        if not self.kept_profile:
+            shutil.rmtree(self.profile, ignore_errors=True)
 
     def collect(self):
         for entry in self.driver.get_log("performance"):

@@ -71,13 +71,42 @@
     answer: '',
     keepSheet: (saved) => boot.keepSheet(saved),
     keptSheet: () => boot.keptSheet(),
-    // A click that ended with its results, told to whatever keeps the player's pets: whether the
-    // player clicked, or the page clicked for them (a pet put back in the window, a link opened).
+    // A click that ended with its results, told to the book: whether the player clicked, or the
+    // page clicked for them (a pet put back in the window, a link opened).
     finished(kind, stats, target) {
-      document.dispatchEvent(new CustomEvent('petcalc-finished', {
-        detail: { kind, stats, target, byPlayer: clickedByPlayer } }));
+      book.finished({ kind, stats, target, byPlayer: clickedByPlayer });
     },
   };
+
+  // What the page's book (book.js, in a module of its own) asks of the window: the clicks a player
+  // makes, told to it and kept until it has come; the window as it stands, and put back.
+  const book = {
+    waiting: [],
+    finished(click) { this.waiting.push(click); },
+  };
+  const boxes = () => document.querySelectorAll('.form > .box');
+  window.petcalcPage = {
+    book,
+    busy: () => Boolean(root.dataset.busy) || root.dataset.ready !== 'true',
+    // Every box's text and the sheet, between clicks.
+    window: () => ({ texts: [...boxes()].map((box) => box.value), sheet: boot.keptSheet() }),
+    restore(kept) {
+      boot.keepSheet(kept.sheet);
+      calculator.ccall('petcalc_restore', 'number', [], []);
+      [...boxes()].forEach((box, i) => { box.value = kept.texts[i]; });
+      boot.keepSheet(kept.sheet);
+    },
+    // The boxes named filled as a player types them, then the buttons named clicked in turn, for
+    // the player though not by them; resolves once the last click has ended.
+    putBack(texts, buttons) {
+      for (const box of boxes()) {
+        if (box.id in texts) box.value = texts[box.id];
+      }
+      for (const name of buttons) click(calculator, document.getElementById(name), false);
+      return clicks;
+    },
+  };
+  let calculator = null;
 
   // What a click wrote, said once it has ended and every dialog is closed: the results it wrote,
   // each row of the form's grid with the boxes a player typed into it first (the prediction's
@@ -126,6 +155,7 @@
     }
     return started;
   }).then((module) => {
+    calculator = module;
     module.ccall('petcalc_restore', 'number', [], []);
     for (const button of document.querySelectorAll('.form > .button')) {
       button.addEventListener('click', () => {
@@ -135,7 +165,12 @@
     boot.ready((button) => click(module, button));
     root.dataset.ready = 'true';
     performance.mark('petcalc-ready');  // when the form takes input, buttons included
-    // Only now, so that caching the site for later does not compete with its first start.
+    // Only now, so that caching the site for later does not compete with its first start; the
+    // book after the calculator, so that it never holds the calculator up.
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+    const loader = document.createElement('script');
+    loader.src = '@BOOK@';
+    loader.async = true;
+    document.head.append(loader);
   }, boot.fail);
 })();

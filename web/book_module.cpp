@@ -1,0 +1,395 @@
+// The page's book: one Book in its own module, loaded after the calculator, with what the page's
+// script (book.js) asks of it. Texts cross as UTF-8 in the module's memory: the script allocates
+// what it passes, and reads what the module gives back, which stays valid until the next call.
+#include <emscripten/emscripten.h>
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "book/book.h"
+#include "book/book_csv.h"
+#include "book/book_import.h"
+#include "book/book_json.h"
+#include "book/share_link.h"
+#include "book/summary.h"
+#include "book/utf8_text.h"
+#include "runtime/utf8.h"
+
+// 32 hexadecimal digits from the browser's own random source.
+// clang-format off
+EM_JS(void, petbook_random_id, (char* out), {
+  const bytes = crypto.getRandomValues(new Uint8Array(16));
+  bytes.forEach((byte, i) => { HEAPU8[out + 2 * i] = '0123456789abcdef'.charCodeAt(byte >> 4);
+                               HEAPU8[out + 2 * i + 1] = '0123456789abcdef'.charCodeAt(byte & 15); });
+});
+// clang-format on
+
+namespace {
+
+using namespace petcalc::book;
+using Writer = rapidjson::Writer<rapidjson::StringBuffer>;
+
+std::string PageId() {
+  std::string id(32, '0');
+  petbook_random_id(id.data());
+  return id;
+}
+
+Book book(PageId);
+// This page's own deletions, for their undo, by the number the script holds.
+std::vector<std::pair<int, Deletion>> deletions;
+int next_deletion = 0;
+ImportPreview pending_import;
+std::string given;  // what the last call gave back
+
+const char* Give(std::string text) {
+  given = std::move(text);
+  return given.c_str();
+}
+
+Time At(double milliseconds) {
+  return Time::FromMilliseconds(static_cast<std::int64_t>(milliseconds));
+}
+
+void Text(Writer& out, std::string_view text) {
+  out.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+}
+
+void Text(Writer& out, const std::u16string& text) { Text(out, petcalc::ToUtf8(text)); }
+
+void Ids(Writer& out, const Changes& ids) {
+  out.StartArray();
+  for (const std::string& id : ids) Text(out, id);
+  out.EndArray();
+}
+
+// A record as the page shows and sorts it: [id, pet, name, note, pinned, made, changed,
+// [twelve stats], [growth texts], [growth ten-thousandths], three text, three, total text, total,
+// target or null, [prediction texts] or null].
+void Row(Writer& out, const Record& record) {
+  out.StartArray();
+  Text(out, record.id);
+  Text(out, record.pet);
+  Text(out, record.name);
+  Text(out, record.note);
+  out.Bool(record.pinned);
+  out.Int64(record.made.milliseconds());
+  out.Int64(record.changed.milliseconds());
+  out.StartArray();
+  for (const std::int32_t stat : record.stats) out.Int(stat);
+  out.EndArray();
+  out.StartArray();
+  for (const std::int64_t units : record.growth.per_level) Text(out, petcalc::GrowthText(units));
+  out.EndArray();
+  out.StartArray();
+  for (const std::int64_t units : record.growth.per_level) out.Int64(units);
+  out.EndArray();
+  Text(out, petcalc::GrowthText(record.growth.three_stat));
+  out.Int64(record.growth.three_stat);
+  Text(out, petcalc::GrowthText(record.growth.total));
+  out.Int64(record.growth.total);
+  if (record.target_level) {
+    out.Int(*record.target_level);
+    out.StartArray();
+    for (const std::int32_t value : record.prediction) Text(out, petcalc::WholeText(value));
+    out.EndArray();
+  } else {
+    out.Null();
+    out.Null();
+  }
+  out.EndArray();
+}
+
+template <typename Write>
+const char* GiveJson(Write write) {
+  rapidjson::StringBuffer buffer;
+  Writer out(buffer);
+  write(out);
+  return Give({buffer.GetString(), buffer.GetSize()});
+}
+
+const char* GiveChanges(const Changes& changes) {
+  return GiveJson([&](Writer& out) { Ids(out, changes); });
+}
+
+// Ids as the script passes them, one to a line.
+std::vector<std::string> IdList(std::string_view lines) {
+  std::vector<std::string> ids;
+  while (!lines.empty()) {
+    const std::size_t end = lines.find('\n');
+    if (end != 0) ids.emplace_back(lines.substr(0, end));
+    lines = end == std::string_view::npos ? std::string_view() : lines.substr(end + 1);
+  }
+  return ids;
+}
+
+void Problems(Writer& out, const std::vector<RowProblem>& problems) {
+  out.StartArray();
+  for (const RowProblem& problem : problems) {
+    out.StartArray();
+    Text(out, problem.where);
+    Text(out, problem.reason);
+    out.EndArray();
+  }
+  out.EndArray();
+}
+
+const char* GivePreview(const FileRead& read) {
+  if (!read.file) {
+    pending_import = {};
+    return GiveJson([&](Writer& out) {
+      out.StartObject();
+      out.Key("refused");
+      Text(out, read.problem);
+      out.EndObject();
+    });
+  }
+  pending_import = PreviewImport(book, *read.file);
+  return GiveJson([](Writer& out) {
+    out.StartObject();
+    out.Key("new");
+    out.Uint64(pending_import.new_records);
+    out.Key("same");
+    out.Uint64(pending_import.already_there);
+    out.Key("changed");
+    out.Uint64(pending_import.changed);
+    out.Key("deleted");
+    out.Uint64(pending_import.deleted);
+    out.Key("deletedHere");
+    out.StartArray();
+    for (const std::size_t index : pending_import.deleted_here)
+      Row(out, std::get<Record>(pending_import.entries[index]));
+    out.EndArray();
+    out.Key("problems");
+    Problems(out, pending_import.problems);
+    out.EndObject();
+  });
+}
+
+}  // namespace
+
+extern "C" {
+
+// The stored entries, one to a line; gives the numbers of the lines it cannot read, from 0, whose
+// entries the page then leaves as they are.
+EMSCRIPTEN_KEEPALIVE const char* petbook_load(const char* entries, int length) {
+  std::vector<int> unreadable;
+  std::string_view rest(entries, static_cast<std::size_t>(length));
+  for (int line = 0; !rest.empty(); ++line) {
+    const std::size_t end = rest.find('\n');
+    EntryRead read = ReadEntryJson(rest.substr(0, end));
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    if (read.entry) {
+      book.Absorb(std::move(*read.entry));
+    } else {
+      unreadable.push_back(line);
+    }
+  }
+  return GiveJson([&](Writer& out) {
+    out.StartArray();
+    for (const int line : unreadable) out.Int(line);
+    out.EndArray();
+  });
+}
+
+// The version of the book's format this page writes; the page keeps it beside its entries.
+EMSCRIPTEN_KEEPALIVE int petbook_format_version() { return kFormatVersion; }
+
+// Every record, as rows.
+EMSCRIPTEN_KEEPALIVE const char* petbook_rows() {
+  return GiveJson([](Writer& out) {
+    out.StartArray();
+    for (const Record* record : book.Records()) Row(out, *record);
+    out.EndArray();
+  });
+}
+
+// The rows of these ids, null for an id the book holds no record of.
+EMSCRIPTEN_KEEPALIVE const char* petbook_rows_of(const char* ids) {
+  const std::vector<std::string> wanted = IdList(ids);
+  return GiveJson([&](Writer& out) {
+    out.StartArray();
+    for (const std::string& id : wanted) {
+      if (const Record* record = book.Find(id)) {
+        Row(out, *record);
+      } else {
+        out.Null();
+      }
+    }
+    out.EndArray();
+  });
+}
+
+// A finished click of the player's: {"id":…,"changes":[…]}.
+EMSCRIPTEN_KEEPALIVE const char* petbook_keep(int growth, const std::int32_t* stats, int target,
+                                              double now) {
+  petcalc::PetStats kept{};
+  std::copy(stats, stats + kept.size(), kept.begin());
+  const Kept result =
+      growth ? book.KeepGrowth(kept, At(now)) : book.KeepPrediction(kept, target, At(now));
+  return GiveJson([&](Writer& out) {
+    out.StartObject();
+    out.Key("id");
+    Text(out, result.id);
+    out.Key("changes");
+    Ids(out, result.changes);
+    out.EndObject();
+  });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* petbook_rename(const char* id, const char* name, double now) {
+  return GiveChanges(book.Rename(id, WellFormed(name), At(now)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* petbook_note(const char* id, const char* note, double now) {
+  return GiveChanges(book.SetNote(id, WellFormed(note), At(now)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* petbook_pin(const char* id, int pinned, double now) {
+  return GiveChanges(book.SetPinned(id, pinned != 0, At(now)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* petbook_split(const char* id, double now) {
+  return GiveChanges(book.SplitOff(id, At(now)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* petbook_join(const char* id, const char* other, double now) {
+  return GiveChanges(book.JoinPet(id, other, At(now)));
+}
+
+// {"undo": n, "changes": […]}: n for petbook_undo.
+EMSCRIPTEN_KEEPALIVE const char* petbook_delete(const char* ids, int everything, double now) {
+  Deletion deletion = everything ? book.Clear(At(now)) : book.Delete(IdList(ids), At(now));
+  Changes changes;
+  for (const Record& record : deletion.records) changes.push_back(record.id);
+  const int undo = next_deletion++;
+  deletions.emplace_back(undo, std::move(deletion));
+  return GiveJson([&](Writer& out) {
+    out.StartObject();
+    out.Key("undo");
+    out.Int(undo);
+    out.Key("changes");
+    Ids(out, changes);
+    out.EndObject();
+  });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* petbook_undo(int undo) {
+  const auto found = std::find_if(deletions.begin(), deletions.end(),
+                                  [undo](const auto& held) { return held.first == undo; });
+  if (found == deletions.end()) return GiveChanges({});
+  const Changes changes = book.Undo(found->second);
+  deletions.erase(found);
+  return GiveChanges(changes);
+}
+
+// The entry to store under `id`, or "" for an id the book never held.
+EMSCRIPTEN_KEEPALIVE const char* petbook_entry(const char* id) {
+  const std::optional<Entry> entry = book.EntryOf(id);
+  return Give(entry ? EntryJson(*entry) : std::string());
+}
+
+// A stored entry, perhaps another tab's: 1 when it won over the book's, 0 when it did not,
+// -1 when it cannot be read.
+EMSCRIPTEN_KEEPALIVE int petbook_absorb(const char* entry) {
+  EntryRead read = ReadEntryJson(entry);
+  if (!read.entry) return -1;
+  return book.Absorb(std::move(*read.entry)) ? 1 : 0;
+}
+
+// The book's file and its spreadsheet, as bytes: petbook_given_length says how many.
+EMSCRIPTEN_KEEPALIVE const char* petbook_export_json() { return Give(BookJson(book)); }
+EMSCRIPTEN_KEEPALIVE const char* petbook_export_csv() { return Give(BookCsv(book)); }
+EMSCRIPTEN_KEEPALIVE int petbook_given_length() { return static_cast<int>(given.size()); }
+
+// Whether a spreadsheet's bytes are UTF-8 (1), or the page is to decode them first (0).
+EMSCRIPTEN_KEEPALIVE int petbook_is_utf8(const char* bytes, int length) {
+  return IsUtf8({bytes, static_cast<std::size_t>(length)}) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* petbook_undecodable() { return kUndecodable.data(); }
+
+// What importing the file would do: {"refused": why} or the counts, the deleted records it
+// holds as rows, and its unreadable rows as [where, why]. Kept for petbook_apply.
+EMSCRIPTEN_KEEPALIVE const char* petbook_preview(int json, const char* text, int length,
+                                                 double now) {
+  const std::string_view file(text, static_cast<std::size_t>(length));
+  return GivePreview(json ? ReadBookJson(file) : ReadBookCsv(file, At(now)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* petbook_apply(const char* bring_back) {
+  const Changes changes = ApplyImport(book, pending_import, IdList(bring_back));
+  pending_import = {};
+  return GiveChanges(changes);
+}
+
+// The fragment of a link to `id`'s pet, its summary, and the comparison of two to four records.
+EMSCRIPTEN_KEEPALIVE const char* petbook_share(const char* id) {
+  const Record* record = book.Find(id);
+  return Give(record ? ShareFragment({record->stats, record->target_level}) : std::string());
+}
+
+// {"stats": […], "target": n or null}, or null for a fragment that is not a pet's.
+EMSCRIPTEN_KEEPALIVE const char* petbook_read_share(const char* fragment) {
+  const std::optional<SharedPet> pet = ReadShareFragment(fragment);
+  return GiveJson([&](Writer& out) {
+    if (!pet) {
+      out.Null();
+      return;
+    }
+    out.StartObject();
+    out.Key("stats");
+    out.StartArray();
+    for (const std::int32_t stat : pet->stats) out.Int(stat);
+    out.EndArray();
+    out.Key("target");
+    if (pet->target_level) {
+      out.Int(*pet->target_level);
+    } else {
+      out.Null();
+    }
+    out.EndObject();
+  });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* petbook_summary(const char* id) {
+  const Record* record = book.Find(id);
+  return Give(record ? Summary(*record) : std::string());
+}
+
+// [[name, [values], [differences]], …].
+EMSCRIPTEN_KEEPALIVE const char* petbook_compare(const char* ids) {
+  std::vector<const Record*> records;
+  for (const std::string& id : IdList(ids)) {
+    if (const Record* record = book.Find(id)) records.push_back(record);
+  }
+  const std::vector<ComparedValue> compared = Compare(records);
+  return GiveJson([&](Writer& out) {
+    out.StartArray();
+    for (const ComparedValue& value : compared) {
+      out.StartArray();
+      Text(out, value.name);
+      out.StartArray();
+      for (const std::string& text : value.values) Text(out, text);
+      out.EndArray();
+      out.StartArray();
+      for (const std::string& text : value.differences) Text(out, text);
+      out.EndArray();
+      out.EndArray();
+    }
+    out.EndArray();
+  });
+}
+
+// A pet's records in level order, by id.
+EMSCRIPTEN_KEEPALIVE const char* petbook_timeline(const char* pet) {
+  Changes ids;
+  for (const Record* record : book.RecordsOf(pet)) ids.push_back(record->id);
+  return GiveChanges(ids);
+}
+
+}  // extern "C"

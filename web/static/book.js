@@ -1,0 +1,861 @@
+// The page's book of pets (宠物记录): every pet the player weighs, kept in the browser's IndexedDB,
+// each change stored as it is made and told to the page's other tabs. The book's rules and
+// formats are the module's (the same C++ as every front end's); this script stores its entries,
+// draws it below the window and answers the player. Appended to the book module's loader, which
+// the calculator's script asks for once the calculator is ready.
+(() => {
+  'use strict';
+
+  const page = window.petcalcPage;
+  const scope = new URL('./', location.href).pathname;
+  const kDatabase = `petcalc book ${scope}`;
+  const kStorageVersion = 1;  // the layout of the database; a newer page raises it
+  const kSpare = 6;  // rows drawn beyond the viewport, each way
+  const kMaxCompared = 4;
+  const kMaxName = 40;
+  const kMaxNote = 1000;
+
+  // --- The module -------------------------------------------------------------------------
+
+  let module = null;
+  // A call into the module; strings cross as UTF-8 in its memory, freed after.
+  function call(name, ...args) {
+    const pointers = [];
+    const values = args.map((value) => {
+      if (typeof value !== 'string') return value;
+      const size = module.lengthBytesUTF8(value) + 1;
+      const pointer = module._malloc(size);
+      module.stringToUTF8(value, pointer, size);
+      pointers.push(pointer);
+      return pointer;
+    });
+    try {
+      return module[`_petbook_${name}`](...values);
+    } finally {
+      pointers.forEach((pointer) => module._free(pointer));
+    }
+  }
+  const text = (name, ...args) => module.UTF8ToString(call(name, ...args));
+  const json = (name, ...args) => JSON.parse(text(name, ...args));
+  // What the module gave, byte for byte (a spreadsheet's byte-order mark included).
+  function given(name) {
+    const pointer = call(name);
+    return module.HEAPU8.slice(pointer, pointer + call('given_length'));
+  }
+  // Bytes into the module's memory for one call.
+  function withBytes(bytes, use) {
+    const pointer = module._malloc(bytes.length + 1);
+    module.HEAPU8.set(bytes, pointer);
+    try {
+      return use(pointer, bytes.length);
+    } finally {
+      module._free(pointer);
+    }
+  }
+
+  // --- Rows, as the module gives them ----------------------------------------------------
+
+  const rows = new Map();  // id → row
+  const asRow = (r) => ({
+    id: r[0], pet: r[1], name: r[2], note: r[3], pinned: r[4], made: r[5], changed: r[6],
+    stats: r[7], growth: r[8], growthUnits: r[9], three: r[10], threeUnits: r[11],
+    total: r[12], totalUnits: r[13], target: r[14], prediction: r[15],
+  });
+  function refresh(ids) {
+    const fresh = json('rows_of', ids.join('\n'));
+    ids.forEach((id, i) => {
+      if (fresh[i]) rows.set(id, asRow(fresh[i])); else rows.delete(id);
+    });
+  }
+
+  // --- Storage ------------------------------------------------------------------------------
+
+  let db = null;
+  let writable = false;
+  let storing = Promise.resolve();
+  const channel = 'BroadcastChannel' in window ? new BroadcastChannel(kDatabase) : null;
+
+  function request(r) {
+    return new Promise((resolve, reject) => {
+      r.onsuccess = () => resolve(r.result);
+      r.onerror = () => reject(r.error);
+    });
+  }
+  function finished(transaction) {
+    return new Promise((resolve, reject) => {
+      transaction.oncomplete = resolve;
+      transaction.onerror = () => reject(transaction.error);
+      transaction.onabort = () => reject(transaction.error || new Error('aborted'));
+    });
+  }
+
+  function open() {
+    return new Promise((resolve, reject) => {
+      const opening = indexedDB.open(kDatabase, kStorageVersion);
+      opening.onupgradeneeded = () => {
+        const database = opening.result;
+        if (!database.objectStoreNames.contains('entries')) database.createObjectStore('entries');
+        if (!database.objectStoreNames.contains('meta')) database.createObjectStore('meta');
+      };
+      opening.onsuccess = () => resolve(opening.result);
+      opening.onerror = () => reject(opening.error);
+      opening.onblocked = () => reject(new Error('blocked'));
+    });
+  }
+
+  // Reads every entry into the book; an entry it cannot read is left as it is.
+  async function load() {
+    const transaction = db.transaction(['entries', 'meta'], 'readonly');
+    const [keys, values, format, on] = await Promise.all([
+      request(transaction.objectStore('entries').getAllKeys()),
+      request(transaction.objectStore('entries').getAll()),
+      request(transaction.objectStore('meta').get('format')),
+      request(transaction.objectStore('meta').get('keeping')),
+    ]);
+    keeping = on !== false;
+    if (typeof format === 'number' && format > call('format_version')) {
+      stopWriting('newer');
+      return;
+    }
+    const lines = values.map((value) => (typeof value === 'string' ? value.replaceAll('\n', ' ') : ''));
+    const unreadable = withBytes(new TextEncoder().encode(lines.join('\n')),
+                                 (pointer, length) => JSON.parse(module.UTF8ToString(call('load', pointer, length))));
+    if (unreadable.length) say(`有 ${unreadable.length} 条记录无法读取，已原样保留。`);
+    skipped = new Set(unreadable.map((line) => keys[line]));
+  }
+  let skipped = new Set();  // stored entries this page cannot read: never written over
+
+  // Stores the entries of `ids` as the book holds them, each merged first with what another tab
+  // may have stored meanwhile; then tells the other tabs. A write that fails is said, and what
+  // was stored before stays.
+  function store(ids) {
+    if (!ids.length) return storing;
+    storing = storing.then(async () => {
+      if (!writable) return;
+      const transaction = db.transaction('entries', 'readwrite');
+      const entries = transaction.objectStore('entries');
+      const merged = [];
+      let refused = null;  // a write the storage refused outright, which undoes the transaction
+      for (const id of ids) {
+        if (skipped.has(id)) continue;
+        entries.get(id).onsuccess = (event) => {
+          const stored = event.target.result;
+          if (typeof stored === 'string' && call('absorb', stored) === -1) {
+            skipped.add(id);
+            return;
+          }
+          if (typeof stored === 'string') merged.push(id);
+          const entry = text('entry', id);
+          try {
+            if (entry) entries.put(entry, id);
+          } catch (error) {
+            refused = refused || error;
+            transaction.abort();
+          }
+        };
+      }
+      try {
+        await finished(transaction);
+        clearAlert('storage');
+      } catch (error) {
+        alarm('storage', `宠物记录未能保存（${storageProblem(refused || error)}）。已保存的记录不受影响，计算器照常可用。`);
+        return;
+      }
+      if (merged.length) {
+        refresh(merged);
+        drawSoon();
+      }
+      if (channel) channel.postMessage({ ids });
+    });
+    return storing;
+  }
+
+  function storageProblem(error) {
+    if (error && error.name === 'QuotaExceededError') return '存储空间已满';
+    return '浏览器不允许保存，可能是无痕窗口或存储已关闭';
+  }
+
+  async function storeSetting(key, value) {
+    if (!writable) return;
+    const transaction = db.transaction('meta', 'readwrite');
+    transaction.objectStore('meta').put(value, key);
+    await finished(transaction).catch(() => {});
+  }
+
+  // Another tab's changes, read from storage.
+  async function absorbStored(ids) {
+    if (!db) return;
+    const transaction = db.transaction('entries', 'readonly');
+    const stored = await Promise.all(ids.map((id) => request(transaction.objectStore('entries').get(id))));
+    stored.forEach((entry) => { if (typeof entry === 'string') call('absorb', entry); });
+    refresh(ids);
+    drawSoon();
+  }
+
+  function stopWriting(why) {
+    writable = false;
+    if (db) db.close();
+    alarm('version', why === 'newer'
+      ? '宠物记录已由本页的较新版本保存过，这一页已过时，不再写入。请重新载入页面。'
+      : '本页的较新版本已在另一个标签页打开，这一页不再写入宠物记录。请重新载入页面。', true);
+  }
+
+  let persistAsked = false;
+  function askToPersist() {
+    if (persistAsked || !navigator.storage || !navigator.storage.persist) return;
+    persistAsked = true;
+    navigator.storage.persist().catch(() => {});  // a browser that says no is not an error
+  }
+
+  // --- What the player does --------------------------------------------------------------
+
+  let keeping = true;
+  let undo = null;  // the last thing the player may take back: { what, run }
+  const now = () => Date.now();
+
+  // The rows of `ids` drawn anew, on the next frame, and their entries stored.
+  function changed(ids) {
+    refresh(ids);
+    drawSoon();
+    return store(ids);
+  }
+
+  function keep(click) {
+    if (!click.byPlayer || !keeping) return;
+    const stats = click.stats;
+    const pointer = module._malloc(4 * stats.length);
+    module.HEAP32.set(stats, pointer >> 2);
+    let kept;
+    try {
+      kept = JSON.parse(module.UTF8ToString(module._petbook_keep(click.kind === 'growth' ? 1 : 0, pointer,
+                                                                click.target, now())));
+    } finally {
+      module._free(pointer);
+    }
+    if (!kept.changes.length) return;
+    askToPersist();
+    changed(kept.changes);
+  }
+
+  function remove(ids, everything) {
+    const deletion = json('delete', ids.join('\n'), everything ? 1 : 0, now());
+    if (!deletion.changes.length) return;
+    deletion.changes.forEach((id) => checked.delete(id));
+    if (deletion.changes.includes(selected)) select(null);
+    changed(deletion.changes);
+    offerUndo(`已删除 ${deletion.changes.length} 条记录`, () => changed(json('undo', deletion.undo)));
+  }
+
+  function offerUndo(what, run) {
+    undo = { what, run };
+    say(what, true);
+  }
+
+  function takeBack() {
+    if (!undo) return;
+    const { run } = undo;
+    undo = null;
+    run();
+    say('已撤销');
+  }
+
+  // The record's stats and target level typed into the window, then its clicks made for the
+  // player; an undo brings back what the window held.
+  async function putBack(row, what) {
+    if (page.busy()) {
+      say('计算器正忙，请先关闭对话框。');
+      return false;
+    }
+    const before = page.window();
+    const texts = {};
+    for (const box of document.querySelectorAll('.form > .box[data-stat]')) {
+      texts[box.id] = String(row.stats[Number(box.dataset.stat)]);
+    }
+    texts[document.querySelector('.form > .box[data-target-level]').id] = row.target === null ? '' : String(row.target);
+    await page.putBack(texts, row.target === null ? ['Command1'] : ['Command1', 'Command2']);
+    offerUndo(what, () => page.restore(before));
+    return true;
+  }
+
+  // --- Drawing -----------------------------------------------------------------------------
+
+  const element = (tag, attributes = {}, ...children) => {
+    const made = document.createElement(tag);
+    for (const [name, value] of Object.entries(attributes)) {
+      if (name === 'text') made.textContent = value;
+      else if (value !== false && value !== null) made.setAttribute(name, value === true ? '' : value);
+    }
+    made.append(...children);
+    return made;
+  };
+  const button = (caption, attributes = {}) => element('button', { type: 'button', ...attributes, text: caption });
+
+  const section = element('section', { class: 'book', id: 'book', 'aria-labelledby': 'book-title' });
+  const title = element('h2', { id: 'book-title', tabindex: '-1', text: '宠物记录' });
+  const switchBox = element('input', { type: 'checkbox', role: 'switch', id: 'book-keeping' });
+  const filter = element('input', { type: 'search', id: 'book-filter', autocomplete: 'off',
+                                    placeholder: '名字或备注', 'aria-label': '筛选名字或备注' });
+  const compareButton = button('比较', { id: 'book-compare', disabled: true });
+  const exportButton = button('导出', { id: 'book-export' });
+  const importButton = button('导入', { id: 'book-import' });
+  const clearButton = button('清空', { id: 'book-clear' });
+  const fileInput = element('input', { type: 'file', accept: '.json,.csv,application/json,text/csv', hidden: true,
+                                       id: 'book-file' });
+  const notice = element('p', { class: 'book-notice', id: 'book-notice', role: 'status' });
+  const noticeText = element('span');
+  const undoButton = button('撤销', { id: 'book-undo', hidden: true });
+  notice.append(noticeText, undoButton);
+  const alerts = element('div', { class: 'book-alerts', id: 'book-alerts' });
+  const list = element('div', { class: 'book-list', id: 'book-list', 'aria-labelledby': 'book-title' });
+  const head = element('div', { class: 'book-head', role: 'rowgroup' });
+  const viewport = element('div', { class: 'book-viewport', id: 'book-viewport' });
+  const body = element('div', { class: 'book-body', role: 'rowgroup' });
+  viewport.append(body);
+  list.append(head, viewport);
+  const empty = element('p', { class: 'book-empty', id: 'book-empty',
+                               text: '还没有记录。每次“计 算”或“预 测”后，这只宠物就记在这里。' });
+  const detail = element('div', { class: 'book-detail', id: 'book-detail', hidden: true });
+  const compared = element('div', { class: 'book-compared', id: 'book-compared', hidden: true });
+  const dialog = element('dialog', { class: 'dialog book-dialog', id: 'book-dialog', 'aria-labelledby': 'book-dialog-title' });
+
+  section.append(
+    title,
+    element('div', { class: 'book-bar' },
+            element('label', { class: 'book-switch' }, switchBox, ' 记录每次计算'),
+            element('label', { class: 'book-filter' }, element('span', { text: '筛选' }), filter),
+            compareButton, exportButton, importButton, clearButton, fileInput),
+    notice, alerts, list, empty, compared, detail);
+
+  // The columns of the desktop's table: heading, how a row shows it, how it sorts.
+  const byText = new Intl.Collator('zh-CN-u-co-pinyin', { numeric: true });
+  const byNumber = (a, b) => (a < b ? -1 : a > b ? 1 : 0);
+  const growthNames = ['体力成长率', '攻击成长率', '防御成长率', '敏捷成长率', '灵感成长率'];
+  const columns = [
+    { key: 'choice', heading: '选择', cell: (row) => pickBox(row) },
+    { key: 'pinned', heading: '置顶', cell: (row) => (row.pinned ? '★' : ''),
+      order: (a, b) => byNumber(Number(b.pinned), Number(a.pinned)) },
+    { key: 'name', heading: '名字', cell: (row) => row.name || '未命名',
+      order: (a, b) => byText.compare(a.name, b.name) },
+    { key: 'level', heading: '等级', cell: (row) => `${row.stats[0]}→${row.stats[6]}`,
+      order: (a, b) => byNumber(a.stats[6], b.stats[6]) || byNumber(a.stats[0], b.stats[0]) },
+    ...growthNames.map((heading, i) => ({
+      key: `growth${i}`, heading, cell: (row) => row.growth[i],
+      order: (a, b) => byNumber(a.growthUnits[i], b.growthUnits[i]) })),
+    { key: 'three', heading: '三围成长', cell: (row) => row.three,
+      order: (a, b) => byNumber(a.threeUnits, b.threeUnits) },
+    { key: 'total', heading: '总成长', cell: (row) => row.total,
+      order: (a, b) => byNumber(a.totalUnits, b.totalUnits) },
+    { key: 'target', heading: '预测等级', cell: (row) => (row.target === null ? '' : String(row.target)),
+      order: (a, b) => byNumber(a.target ?? -Infinity, b.target ?? -Infinity) },
+    { key: 'changed', heading: '修改时间', cell: (row) => when(row.changed),
+      order: (a, b) => byNumber(a.changed, b.changed) },
+  ];
+  const clock = new Intl.DateTimeFormat('zh-CN', { dateStyle: 'short', timeStyle: 'short' });
+  const when = (ms) => clock.format(new Date(ms));
+
+  let sortKey = 'changed';
+  let sortDown = true;  // newest first
+  let shown = [];  // the rows in view order, after the filter
+  let selected = null;
+  const checked = new Set();
+  let filterText = '';
+
+  function order() {
+    const column = columns.find((c) => c.key === sortKey);
+    const sign = sortDown ? -1 : 1;
+    const wanted = filterText.toLocaleLowerCase();
+    shown = [...rows.values()].filter((row) => !wanted || row.name.toLocaleLowerCase().includes(wanted)
+                                                || row.note.toLocaleLowerCase().includes(wanted));
+    // Pinned records first, then the chosen column, then the newest.
+    shown.sort((a, b) => byNumber(Number(b.pinned), Number(a.pinned)) || sign * column.order(a, b)
+                         || byNumber(b.made, a.made) || byText.compare(a.id, b.id));
+  }
+
+  // The touch layout's list where the page lays its form out for a finger, a table elsewhere.
+  const form = document.querySelector('.form');
+  function layout() { return getComputedStyle(form).display === 'grid' ? 'list' : 'table'; }
+  const rowHeight = () => parseFloat(getComputedStyle(list).getPropertyValue('--book-row-height'));
+
+  function drawHead() {
+    const isTable = layout() === 'table';
+    list.setAttribute('role', isTable ? 'table' : 'list');
+    if (isTable) body.setAttribute('role', 'rowgroup'); else body.removeAttribute('role');
+    head.hidden = !isTable;
+    head.replaceChildren();
+    if (!isTable) return;
+    const line = element('div', { role: 'row', class: 'book-row book-heading', 'aria-rowindex': '1' });
+    for (const column of columns) {
+      const sorted = column.key === sortKey;
+      const cell = element('div', { role: 'columnheader', class: `book-cell book-${column.key}`,
+                                    'aria-sort': sorted ? (sortDown ? 'descending' : 'ascending') : false });
+      if (column.order) {
+        const sort = button(column.heading, { class: 'book-sort', 'data-key': column.key });
+        sort.addEventListener('click', () => sortBy(column.key));
+        cell.append(sort);
+      } else {
+        cell.append(element('span', { class: 'visually-hidden', text: column.heading }));
+      }
+      line.append(cell);
+    }
+    head.append(line);
+  }
+
+  function sortBy(key) {
+    sortDown = key === sortKey ? !sortDown : key === 'changed';
+    sortKey = key;
+    draw();
+    head.querySelector(`[data-key="${key}"]`).focus();
+  }
+
+  function pickBox(row) {
+    const pick = element('input', { type: 'checkbox', class: 'book-pick', 'aria-label': `选择${row.name || '未命名'}（比较）`,
+                                    checked: checked.has(row.id) });
+    pick.addEventListener('click', (event) => event.stopPropagation());
+    pick.addEventListener('change', () => {
+      if (pick.checked) checked.add(row.id); else checked.delete(row.id);
+      compareButton.disabled = checked.size < 2 || checked.size > kMaxCompared;
+      drawDetail();
+    });
+    return pick;
+  }
+
+  function drawRow(row, index) {
+    const isTable = layout() === 'table';
+    const line = element('div', {
+      role: isTable ? 'row' : 'listitem', class: 'book-row', 'data-id': row.id,
+      'aria-rowindex': isTable ? String(index + 2) : false, 'aria-selected': isTable ? String(row.id === selected) : false,
+      'aria-current': !isTable && row.id === selected ? 'true' : false,
+      tabindex: row.id === (selected ?? shown[0]?.id) ? '0' : '-1',
+      'aria-label': isTable ? false : `${row.name || '未命名'}，等级 ${row.stats[0]} 到 ${row.stats[6]}，三围成长 ${row.three}，总成长 ${row.total}`,
+    });
+    line.style.transform = `translateY(${index * rowHeight()}px)`;
+    if (isTable) {
+      for (const column of columns) {
+        const content = column.cell(row);
+        line.append(element('div', { role: 'cell', class: `book-cell book-${column.key}` }, content));
+      }
+    } else {
+      line.append(
+        element('div', { class: 'book-card-top' }, pickBox(row),
+                element('span', { class: 'book-card-name', text: `${row.pinned ? '★ ' : ''}${row.name || '未命名'}` }),
+                element('span', { class: 'book-card-level', text: `等级 ${row.stats[0]}→${row.stats[6]}` })),
+        element('div', { class: 'book-card-sums', text: `三围成长 ${row.three}　总成长 ${row.total}` }),
+        element('div', { class: 'book-card-growth',
+                         text: growthNames.map((name, i) => `${name.slice(0, 2)} ${row.growth[i]}`).join('　') }));
+    }
+    line.addEventListener('click', () => select(row.id, true));
+    return line;
+  }
+
+  // Only the rows in view, and a few beyond, are drawn: a book of any length costs the same.
+  function drawRows() {
+    const height = rowHeight();
+    body.style.height = `${shown.length * height}px`;
+    const first = Math.max(0, Math.floor(viewport.scrollTop / height) - kSpare);
+    const last = Math.min(shown.length, Math.ceil((viewport.scrollTop + viewport.clientHeight) / height) + kSpare);
+    const lines = [];
+    for (let i = first; i < last; ++i) lines.push(drawRow(shown[i], i));
+    body.replaceChildren(...lines);
+    if (layout() === 'table') list.setAttribute('aria-rowcount', String(shown.length + 1));
+    else list.removeAttribute('aria-rowcount');
+  }
+
+  let drawing = 0;
+  function drawSoon() {
+    if (!drawing) drawing = requestAnimationFrame(() => { drawing = 0; draw(); });
+  }
+
+  function draw() {
+    order();
+    drawHead();
+    drawRows();
+    empty.hidden = rows.size > 0;
+    list.hidden = rows.size === 0;
+    compareButton.disabled = checked.size < 2 || checked.size > kMaxCompared;
+    clearButton.disabled = rows.size === 0;
+    if (selected && !rows.has(selected)) select(null);
+    drawDetail();
+  }
+
+  function select(id, focus = false) {
+    selected = id;
+    drawRows();
+    drawDetail();
+    if (focus && id) {
+      const line = body.querySelector(`[data-id="${CSS.escape(id)}"]`);
+      if (line) line.focus();
+    }
+  }
+
+  // Arrow keys walk the rows, Home and End go to the ends, Delete deletes.
+  viewport.addEventListener('keydown', (event) => {
+    const at = shown.findIndex((row) => row.id === selected);
+    const moves = { ArrowDown: at + 1, ArrowUp: at - 1, Home: 0, End: shown.length - 1,
+                    PageDown: at + 10, PageUp: at - 10 };
+    if (event.key in moves && shown.length) {
+      event.preventDefault();
+      const next = Math.max(0, Math.min(shown.length - 1, moves[event.key]));
+      const height = rowHeight();
+      if (next * height < viewport.scrollTop) viewport.scrollTop = next * height;
+      if ((next + 1) * height > viewport.scrollTop + viewport.clientHeight) {
+        viewport.scrollTop = (next + 1) * height - viewport.clientHeight;
+      }
+      select(shown[next].id, true);
+    } else if (event.key === 'Delete' && selected) {
+      event.preventDefault();
+      remove([selected]);
+    }
+  });
+  viewport.addEventListener('scroll', () => requestAnimationFrame(drawRows), { passive: true });
+
+  // --- The selected record: its fields, its actions, its pet's timeline --------------------
+
+  function drawDetail() {
+    const row = selected && rows.get(selected);
+    detail.hidden = !row;
+    if (!row) {
+      detail.replaceChildren();
+      return;
+    }
+    // Not under the player's hands: a field being typed into stays as it is.
+    if (detail.dataset.id === row.id && detail.contains(document.activeElement)) return;
+    detail.dataset.id = row.id;
+    const nameField = element('input', { id: 'book-name', maxlength: String(kMaxName), autocomplete: 'off', value: row.name });
+    nameField.value = row.name;
+    const noteField = element('textarea', { id: 'book-note', maxlength: String(kMaxNote), rows: '2' });
+    noteField.value = row.note;
+    // On committed text only: an input method's half-composed text sets nothing.
+    nameField.addEventListener('change', () => changed(json('rename', row.id, nameField.value, now())));
+    noteField.addEventListener('change', () => changed(json('note', row.id, noteField.value, now())));
+    nameField.addEventListener('keydown', (event) => { if (event.key === 'Enter' && !event.isComposing) nameField.blur(); });
+
+    const others = [...checked].filter((id) => id !== row.id && rows.has(id));
+    const actions = element('div', { class: 'book-actions' },
+      action('放回窗口', 'book-put-back', () => putBack(row, '已放回窗口')),
+      action('分享', 'book-share', () => share(row)),
+      action('复制文字', 'book-copy', () => copyText(row)),
+      action(row.pinned ? '取消置顶' : '置顶', 'book-pin', () => changed(json('pin', row.id, row.pinned ? 0 : 1, now()))),
+      action('删除', 'book-delete', () => remove([row.id])),
+      action('拆为单独的宠物', 'book-split', () => changed(json('split', row.id, now()))),
+      action('并入勾选的宠物', 'book-join', () => changed(json('join', row.id, others[0], now())), others.length !== 1));
+
+    detail.replaceChildren(
+      element('h3', { text: `${row.name || '未命名'}：等级 ${row.stats[0]}→${row.stats[6]}` }),
+      element('div', { class: 'book-fields' },
+              element('label', { for: 'book-name', text: '名字' }), nameField,
+              element('label', { for: 'book-note', text: '备注' }), noteField),
+      actions, timeline(row));
+  }
+
+  function action(caption, id, run, disabled = false) {
+    const made = button(caption, { id, disabled });
+    made.addEventListener('click', run);
+    return made;
+  }
+
+  // The pet's records in level order, and each growth against the levels gained.
+  function timeline(row) {
+    const ids = json('timeline', row.pet);
+    const records = ids.map((id) => rows.get(id)).filter(Boolean);
+    const figure = element('figure', { class: 'book-timeline', id: 'book-timeline' });
+    figure.append(element('figcaption', { text: `${row.name || '这只宠物'}的成长（${records.length} 条记录，按等级）` }));
+    const table = element('table', { class: 'book-timeline-table' });
+    table.append(element('tr', {}, element('th', { scope: 'col', text: '等级' }),
+                         ...growthNames.map((name) => element('th', { scope: 'col', text: name }))));
+    for (const record of records) {
+      table.append(element('tr', {}, element('th', { scope: 'row', text: `${record.stats[0]}→${record.stats[6]}` }),
+                           ...record.growth.map((growth) => element('td', { text: growth }))));
+    }
+    figure.append(chart(records), table);
+    return figure;
+  }
+
+  const svg = (tag, attributes) => {
+    const made = document.createElementNS('http://www.w3.org/2000/svg', tag);
+    for (const [name, value] of Object.entries(attributes)) made.setAttribute(name, value);
+    return made;
+  };
+
+  function chart(records) {
+    const [width, height, margin] = [320, 120, 28];
+    const drawing = svg('svg', { viewBox: `0 0 ${width} ${height}`, class: 'book-chart', role: 'img',
+                                 'aria-label': '各项成长率随已升等级的变化' });
+    const gained = records.map((r) => r.stats[6] - r.stats[0]);
+    const values = records.flatMap((r) => r.growthUnits);
+    const [xLow, xHigh] = [Math.min(0, ...gained), Math.max(1, ...gained)];
+    const [yLow, yHigh] = [Math.min(0, ...values), Math.max(1, ...values)];
+    const x = (v) => margin + (v - xLow) / (xHigh - xLow || 1) * (width - 2 * margin);
+    const y = (v) => height - margin / 2 - (v - yLow) / (yHigh - yLow || 1) * (height - margin);
+    drawing.append(svg('line', { x1: margin, y1: y(0), x2: width - margin, y2: y(0), class: 'book-axis' }));
+    growthNames.forEach((name, stat) => {
+      const points = records.map((r, i) => `${x(gained[i]).toFixed(1)},${y(r.growthUnits[stat]).toFixed(1)}`);
+      drawing.append(svg('polyline', { points: points.join(' '), class: `book-line book-line-${stat}` }));
+      for (const point of points) {
+        const [cx, cy] = point.split(',');
+        drawing.append(svg('circle', { cx, cy, r: 2.5, class: `book-dot book-line-${stat}` }));
+      }
+    });
+    const legend = element('p', { class: 'book-legend' },
+      ...growthNames.map((name, stat) => element('span', { class: 'book-key' },
+                                                  element('span', { class: `book-swatch book-line-${stat}` }), name)));
+    const holder = element('div', { class: 'book-chart-holder' }, drawing, legend);
+    return holder;
+  }
+
+  // --- Comparing ---------------------------------------------------------------------------
+
+  function compare() {
+    const ids = shown.filter((row) => checked.has(row.id)).map((row) => row.id);
+    if (ids.length < 2 || ids.length > kMaxCompared) return;
+    const values = json('compare', ids.join('\n'));
+    const names = ids.map((id) => rows.get(id).name || '未命名');
+    const table = element('table', { class: 'book-compare-table' });
+    table.append(element('caption', { text: `比较 ${ids.length} 条记录（差值相对第一条）` }));
+    table.append(element('tr', {}, element('th', { scope: 'col', text: '项目' }),
+      ...names.map((name, i) => element('th', { scope: 'col', text: i ? `${name}（差值）` : name }))));
+    for (const [name, texts, differences] of values) {
+      table.append(element('tr', {}, element('th', { scope: 'row', text: name }),
+        ...texts.map((value, i) => element('td', { text: i ? `${value}（${differences[i - 1]}）` : value }))));
+    }
+    const close = button('关闭比较', { id: 'book-compare-close' });
+    close.addEventListener('click', () => { compared.hidden = true; compareButton.focus(); });
+    compared.replaceChildren(table, close);
+    compared.hidden = false;
+    close.focus();
+  }
+
+  // --- Sharing, copying, exporting, importing ----------------------------------------------
+
+  async function share(row) {
+    const link = `${location.href.split('#')[0]}#${text('share', row.id)}`;
+    const summary = text('summary', row.id);
+    if (navigator.share) {
+      try {
+        await navigator.share({ title: '宠物记录', text: summary, url: link });
+        say('已分享');
+        return;
+      } catch (error) {
+        if (error.name === 'AbortError') return;
+      }
+    }
+    await copy(`${summary}${link}\n`, '链接和文字已复制到剪贴板');
+  }
+
+  function copyText(row) { return copy(text('summary', row.id), '文字已复制到剪贴板'); }
+
+  async function copy(value, said) {
+    try {
+      await navigator.clipboard.writeText(value);
+      say(said);
+    } catch (error) {
+      ask('复制', [element('p', { text: '请选中下面的文字复制：' }),
+                   element('textarea', { class: 'book-copy-text', readonly: true, rows: '6', 'aria-label': '要复制的文字' }, value)],
+          [['确定', 'ok']]);
+    }
+  }
+
+  function download(name, content, type) {
+    const link = element('a', { href: URL.createObjectURL(new Blob([content], { type })), download: name });
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+  }
+
+  async function exportBook() {
+    const choice = await ask('导出', [element('p', { text: '导出全部记录为：' })],
+                             [['宠物记录文件（JSON）', 'json'], ['表格（CSV）', 'csv'], ['取消', 'cancel']]);
+    const day = new Date().toISOString().slice(0, 10);
+    if (choice === 'json') download(`宠物记录-${day}.json`, given('export_json'), 'application/json');
+    if (choice === 'csv') download(`宠物记录-${day}.csv`, given('export_csv'), 'text/csv;charset=utf-8');
+  }
+
+  // A file's bytes as the book reads them: JSON as UTF-8, a spreadsheet's CSV as UTF-8 or, where
+  // it is not, as GB18030, by the browser's own decoder.
+  function readable(bytes, isJson) {
+    const decode = (encoding) => new TextDecoder(encoding, { fatal: true }).decode(bytes);
+    if (isJson || withBytes(bytes, (pointer, length) => call('is_utf8', pointer, length))) {
+      try { return decode('utf-8'); } catch (error) { return null; }
+    }
+    try { return decode('gb18030'); } catch (error) { return null; }
+  }
+
+  async function importFile(file) {
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    const isJson = /\.json$/i.test(file.name) || bytes[0] === 0x7B;
+    const decoded = readable(bytes, isJson);
+    const preview = decoded === null
+      ? { refused: isJson ? '不是 JSON 文件，或文件已损坏' : text('undecodable') }
+      : withBytes(new TextEncoder().encode(decoded), (pointer, length) =>
+        JSON.parse(module.UTF8ToString(call('preview', isJson ? 1 : 0, pointer, length, now()))));
+    if (preview.refused) {
+      await ask('导入', [element('p', { class: 'book-refused', text: `无法导入“${file.name}”：${preview.refused}` })], [['确定', 'ok']]);
+      return;
+    }
+    const content = [element('p', { id: 'book-import-counts',
+      text: `新记录 ${preview.new} 条，已有 ${preview.same} 条，将更新 ${preview.changed} 条，将删除 ${preview.deleted} 条。` })];
+    const back = [];
+    if (preview.deletedHere.length) {
+      content.push(element('p', { text: `以下 ${preview.deletedHere.length} 条记录已在这里删除，文件里仍有。勾选的将恢复，其余保持删除：` }));
+      const choices = element('ul', { class: 'book-deleted-here' });
+      for (const r of preview.deletedHere.map(asRow)) {
+        const box = element('input', { type: 'checkbox', 'data-id': r.id, id: `book-back-${r.id}` });
+        back.push(box);
+        choices.append(element('li', {}, box, element('label', { for: box.id, text: ` ${r.name || '未命名'}（等级 ${r.stats[0]}→${r.stats[6]}）` })));
+      }
+      content.push(choices);
+    }
+    if (preview.problems.length) {
+      content.push(element('p', { text: `有 ${preview.problems.length} 行无法读取，不会导入：` }));
+      content.push(element('ul', { class: 'book-problems', id: 'book-import-problems' },
+        ...preview.problems.slice(0, 50).map(([where, why]) => element('li', { text: `${where}：${why}` }))));
+    }
+    const answer = await ask(`导入“${file.name}”`, content, [['导入', 'ok'], ['取消', 'cancel']]);
+    if (answer !== 'ok') return;
+    const bring = back.filter((box) => box.checked).map((box) => box.dataset.id);
+    const changes = json('apply', bring.join('\n'));
+    await changed(changes);
+    say(`已导入：${changes.length} 条记录有变化`);
+  }
+
+  // --- Opening a shared pet ----------------------------------------------------------------
+
+  async function openShared() {
+    const fragment = decodeURIComponent(location.hash.slice(1));
+    if (!fragment.startsWith('pet')) return;
+    history.replaceState(null, '', location.href.split('#')[0]);
+    const pet = json('read_share', fragment);
+    if (!pet) {
+      say('链接里的宠物数据有误，未打开。');
+      return;
+    }
+    // A friend's pet enters the book only when the player clicks for it themselves.
+    await putBack({ stats: pet.stats, target: pet.target }, '已打开分享的宠物');
+  }
+
+  // --- Dialogs and what the book says --------------------------------------------------------
+
+  // A modal dialog: the title, the content, and a button for each [caption, answer]; resolves
+  // with the answer chosen, or 'cancel' when it is closed with Escape.
+  function ask(heading, content, answers) {
+    const form = element('form', { method: 'dialog' },
+      element('h2', { class: 'title', id: 'book-dialog-title', text: heading }),
+      element('div', { class: 'body book-dialog-body' }, ...content),
+      element('div', { class: 'buttons' }, ...answers.map(([caption, value]) => element('button', { value, text: caption }))));
+    dialog.replaceChildren(form);
+    const returnTo = document.activeElement;
+    return new Promise((resolve) => {
+      dialog.returnValue = 'cancel';
+      dialog.addEventListener('close', () => {
+        if (returnTo && returnTo.focus) returnTo.focus();
+        resolve(dialog.returnValue || 'cancel');
+      }, { once: true });
+      dialog.showModal();
+      form.querySelector('.buttons button').focus();
+    });
+  }
+
+  function say(what, undoable = false) {
+    noticeText.textContent = '';
+    // A moment later, so that a screen reader hears it even when the same words come again.
+    setTimeout(() => { noticeText.textContent = what; }, 50);
+    undoButton.hidden = !undoable;
+    if (!undoable) undo = null;
+  }
+
+  function alarm(kind, what, reload = false) {
+    let shownAlert = alerts.querySelector(`[data-kind="${kind}"]`);
+    if (!shownAlert) {
+      shownAlert = element('div', { class: 'book-alert', role: 'alert', 'data-kind': kind });
+      alerts.append(shownAlert);
+    }
+    shownAlert.replaceChildren(element('span', { text: what }));
+    if (reload) {
+      const again = button('重新载入', { class: 'book-reload' });
+      again.addEventListener('click', () => location.reload());
+      shownAlert.append(again);
+    }
+  }
+  function clearAlert(kind) {
+    const shownAlert = alerts.querySelector(`[data-kind="${kind}"]`);
+    if (shownAlert) shownAlert.remove();
+  }
+
+  // --- Start -------------------------------------------------------------------------------
+
+  function wire() {
+    switchBox.checked = keeping;
+    switchBox.addEventListener('change', () => {
+      keeping = switchBox.checked;
+      storeSetting('keeping', keeping);
+      say(keeping ? '每次计算后都会记下这只宠物' : '不再记录计算');
+    });
+    // The filter on committed text: not while an input method composes.
+    filter.addEventListener('input', (event) => {
+      if (event.isComposing) return;
+      filterText = filter.value;
+      viewport.scrollTop = 0;
+      draw();
+    });
+    filter.addEventListener('compositionend', () => { filterText = filter.value; draw(); });
+    compareButton.addEventListener('click', compare);
+    exportButton.addEventListener('click', exportBook);
+    importButton.addEventListener('click', () => fileInput.click());
+    fileInput.addEventListener('change', () => {
+      const [file] = fileInput.files;
+      fileInput.value = '';
+      if (file) importFile(file);
+    });
+    clearButton.addEventListener('click', async () => {
+      const answer = await ask('清空', [element('p', { text: `要删除全部 ${rows.size} 条记录吗？之后可以撤销。` })],
+                               [['全部删除', 'ok'], ['取消', 'cancel']]);
+      if (answer === 'ok') remove([], true);
+    });
+    undoButton.addEventListener('click', takeBack);
+    let drawn = layout();
+    addEventListener('resize', () => {
+      if (layout() !== drawn) {
+        drawn = layout();
+        draw();
+      }
+    });
+    if (channel) channel.onmessage = (event) => absorbStored(event.data.ids);
+  }
+
+  async function start(loaded) {
+    module = loaded;
+    try {
+      db = await open();
+      writable = true;
+      db.onversionchange = () => stopWriting('older');
+      await load();
+      if (writable) await storeSetting('format', call('format_version'));
+    } catch (error) {
+      if (error && error.name === 'VersionError') {
+        stopWriting('newer');
+      } else {
+        db = null;
+        alarm('storage', '这个浏览器不能保存宠物记录（可能是无痕窗口或存储已关闭）。本次打开期间的记录仍会列出，计算器照常可用。');
+      }
+    }
+    for (const r of json('rows')) {
+      const row = asRow(r);
+      rows.set(row.id, row);
+    }
+    document.querySelector('footer').after(section, dialog);
+    wire();
+    draw();
+    page.book.finished = keep;
+    page.book.waiting.splice(0).forEach(keep);
+    document.documentElement.dataset.book = 'ready';
+    performance.mark('petcalc-book-shown');
+    await openShared();
+  }
+
+  createPetBook({ locateFile: () => '@BOOKMODULE@' }).then(start, () => {
+    document.documentElement.dataset.book = 'failed';
+  });
+
+  const style = element('link', { rel: 'stylesheet', href: '@BOOKSTYLE@' });
+  document.head.append(style);
+})();
