@@ -84,4 +84,5 @@ fresh-check:
 	tools/fresh-check.sh
 
 clean:
-	rm -rf build build-bench build-asan build-clang build-fuzz build-windows build-web dist
+	rm -rf build build-bench build-asan build-clang build-fuzz build-windows build-web build-before dist
+	git worktree prune

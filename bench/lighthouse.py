@@ -6,10 +6,14 @@ from 127.0.0.1, one run of each in turn, `runs` of each (default 3). Prints Mark
 run's four category scores, largest contentful paint and time to interactive (Lighthouse's
 `interactive` audit) and the page's ready mark (petcalc-ready); then the medians against the
 goals: 100 in every category, the page's paint and interactive within 1.2 times the floor's.
+Given a second site, the page as it was before (a build of an earlier commit), each run loads it
+too, in turn with the others, and the medians say how far the page has moved from it: its scores
+no lower, its paint and interactive at most 150 ms later (one step of Lighthouse's simulation).
 
-Usage: bench/lighthouse.py <site folder> [runs]
+Usage: bench/lighthouse.py <site folder> [runs] [site folder before]
 """
 
+import contextlib
 import json
 import os
 import statistics
@@ -27,6 +31,7 @@ import headless_chromium  # noqa: E402
 LIGHTHOUSE = TOOLS / "npm" / "bench" / "node_modules" / "lighthouse" / "cli" / "index.js"
 CATEGORIES = ["performance", "accessibility", "best-practices", "seo"]
 GOAL_RATIO = 1.2
+GOAL_LATER_MS = 150
 
 
 def lighthouse(url):
@@ -54,17 +59,23 @@ def row(what, run):
     return f"| {what} | {scores} | {run['lcp']:.0f} ms | {run['tti']:.0f} ms | {ready} |"
 
 
-def main(site, runs):
-    page, floor = [], []
-    with web_sites.served(site) as (page_url, floor_url):
+def main(site, runs, before=None):
+    page, floor, earlier = [], [], []
+    with web_sites.served(site) as (page_url, floor_url), \
+            (web_sites.served(before) if before else contextlib.nullcontext((None, None))) as \
+            (before_url, _):
         for _ in range(runs):
             page.append(lighthouse(page_url))
             floor.append(lighthouse(floor_url))
+            if before_url:
+                earlier.append(lighthouse(before_url))
     print("| Lighthouse, mobile | performance | accessibility | best practices | SEO | "
           "largest contentful paint | time to interactive | ready mark |")
     print("|---|---|---|---|---|---|---|---|")
     for number, (mine, theirs) in enumerate(zip(page, floor), 1):
         print(row(f"page, run {number}", mine))
+        if earlier:
+            print(row(f"page before, run {number}", earlier[number - 1]))
         print(row(f"floor, run {number}", theirs))
     print()
     print(f"| Medians of {runs} | page | floor | ratio | goal | |")
@@ -82,9 +93,24 @@ def main(site, runs):
     if ready:
         print(f"| the page's ready mark (petcalc-ready, unthrottled) | {statistics.median(ready):.0f} ms"
               " | | | | |")
+    if earlier:
+        print()
+        print(f"| Medians of {runs}, against the page before | page | before | difference | goal | |")
+        print("|---|---|---|---|---|---|")
+        for category in CATEGORIES:
+            mine = statistics.median(r["scores"][category] for r in page)
+            theirs = statistics.median(r["scores"][category] for r in earlier)
+            print(f"| {category} | {mine:.0f} | {theirs:.0f} | {mine - theirs:+.0f} | no lower | "
+                  f"{'met' if mine >= theirs else '**not met**'} |")
+        for what, key in (("largest contentful paint", "lcp"), ("time to interactive", "tti")):
+            mine = statistics.median(r[key] for r in page)
+            theirs = statistics.median(r[key] for r in earlier)
+            print(f"| {what} | {mine:.0f} ms | {theirs:.0f} ms | {mine - theirs:+.0f} ms | "
+                  f"≤ +{GOAL_LATER_MS} ms | {'met' if mine - theirs <= GOAL_LATER_MS else '**not met**'} |")
 
 
 if __name__ == "__main__":
-    if len(sys.argv) not in (2, 3):
+    if len(sys.argv) not in (2, 3, 4):
         sys.exit(__doc__)
-    main(Path(sys.argv[1]).resolve(), int(sys.argv[2]) if len(sys.argv) == 3 else 3)
+    main(Path(sys.argv[1]).resolve(), int(sys.argv[2]) if len(sys.argv) >= 3 else 3,
+         Path(sys.argv[3]).resolve() if len(sys.argv) == 4 else None)

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Renders bench/RESULTS.md from Google Benchmark's JSON and the start-up table.
-Usage: report.py core.json window.json startup.md windows.md named.md web.md lighthouse.md"""
+Usage: report.py core.json window.json startup.md windows.md named.md web.md lighthouse.md
+                 book.json book-web.md"""
 
 import datetime
 import json
@@ -58,6 +59,9 @@ def main():
         web = f.read().strip()
     with open(sys.argv[7], encoding="utf-8") as f:
         lighthouse = f.read().strip()
+    book = medians(sys.argv[8])
+    with open(sys.argv[9], encoding="utf-8") as f:
+        book_web = f.read().strip()
     lines = [
         "# Benchmark results",
         "",
@@ -87,6 +91,29 @@ def main():
     for kind in ("growth", "prediction"):
         t = ns(core[f"BM_Click/{kind}"])
         lines.append(f"| {kind} | {t:.0f} ns | {verdict(t < 2000)} |")
+    lines += ["", "## What a front end that keeps a book pays for being told of each click", "",
+              "The window's calculator alone, and telling an observer that does nothing.", "",
+              "| Click | alone | observed | ratio | goal ≤ 1.05 |", "|---|---|---|---|---|"]
+    for kind, flag in (("growth", 0), ("prediction", 1)):
+        alone = ns(core[f"BM_CalculatorClick/observed:0/prediction:{flag}"])
+        observed = ns(core[f"BM_CalculatorClick/observed:1/prediction:{flag}"])
+        lines.append(f"| {kind} | {alone:.0f} ns | {observed:.0f} ns | {observed / alone:.3f} | "
+                     f"{verdict(observed <= 1.05 * alone)} |")
+    lines += ["", "## The book, natively", "",
+              "Its file and its spreadsheet written and read back into a book, and a prediction kept "
+              "on a record it holds.", "",
+              "| What | 1,000 records | 10,000 records | 100,000 records | goal at 10,000 | |",
+              "|---|---|---|---|---|---|"]
+    for what, name, goal in (("the file written", "BM_WriteJson", 25e6),
+                             ("the file read", "BM_ReadJson", 25e6),
+                             ("the CSV written", "BM_WriteCsv", None),
+                             ("the CSV read", "BM_ReadCsv", None),
+                             ("a click kept", "BM_KeepRecord", None)):
+        times = [ns(book[f"{name}/{count}"]) for count in (1000, 10000, 100000)]
+        shown = " | ".join(f"{t / 1e6:.2f} ms" if t >= 1e5 else f"{t / 1e3:.2f} µs" for t in times)
+        goal_text = f"≤ {goal / 1e6:.0f} ms" if goal else ""
+        lines.append(f"| {what} | {shown} | {goal_text} | "
+                     f"{verdict(times[1] <= goal) if goal else ''} |")
     form1, floor = ns(window["BM_Window_Form1"]), ns(window["BM_Window_Floor"])
     paste = ns(window["BM_Window_PasteMegabyte"])
     clicks = ns(window["BM_Window_ClicksWithMegabyteBoxes"])
@@ -135,7 +162,11 @@ def main():
               web, "",
               "The page's boxes take typing once its HTML is read, its style being written into it;",
               "its buttons wait for the loader, asked for once the logo is painted, and the module.",
-              "", "## Lighthouse against the page and its floor", "",
+              "", "## The page's book in headless Chromium", "",
+              "The book's database filled with as many records before the page opens; each figure",
+              "timed in the page (bench/book_web_bench.py).", "",
+              book_web, "",
+              "", "## Lighthouse against the page, the page before the book, and its floor", "",
               "Lighthouse 12.2.3 from npm (tools/npm/bench), its default mobile profile (simulated",
               "slow 4G and a CPU four times slower), against the same two sites. Lighthouse",
               "simulates its timings from the run's trace in steps of a round trip (150 ms), so one",

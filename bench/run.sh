@@ -8,11 +8,13 @@ runs=${1:-20}
 out=build-bench/bench
 cmake --preset bench >/dev/null
 cmake --build --preset bench --target petcalc_bench petcalc_window_bench floor_window \
-  startup_probe petcalc
+  startup_probe petcalc book_bench
 
 common=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=json)
 echo "bench: calculations"
 "$out/petcalc_bench" "${common[@]}" >"$out/core.json"
+echo "bench: the book"
+"$out/book_bench" "${common[@]}" >"$out/book.json"
 echo "bench: window"
 "$out/petcalc_window_bench" "${common[@]}" >"$out/window.json" 2>/dev/null
 echo "bench: start-up, three consecutive runs of $runs each"
@@ -41,10 +43,21 @@ cmake --preset web >/dev/null
 cmake --build --preset web
 bench/web_bench.py build-web/site build-web/test-data/typical.json "$runs" >"$out/web.md"
 
-echo "bench: Lighthouse against the page and its floor, three runs each"
-bench/lighthouse.py build-web/site 3 >"$out/lighthouse.md"
+echo "bench: the page's book in headless Chromium, at three sizes"
+bench/book_web_bench.py build-web/site >"$out/book-web.md"
+
+# The page before the book, for Lighthouse to measure the book's cost against: a build of that
+# commit in a work tree of its own.
+before=${PETCALC_BEFORE_BOOK:-4d2fe42}
+if [[ ! -d build-before/site-source ]]; then
+  git worktree add --detach build-before/site-source "$before" >/dev/null
+fi
+(cd build-before/site-source && cmake --preset web >/dev/null && cmake --build --preset web >/dev/null)
+echo "bench: Lighthouse against the page, the page before the book and the floor, five runs each"
+bench/lighthouse.py build-web/site 5 build-before/site-source/build-web/site >"$out/lighthouse.md"
 
 python3 bench/report.py "$out/core.json" "$out/window.json" "$out/startup.md" "$out/windows.md" \
-  "$out/named.md" "$out/web.md" "$out/lighthouse.md" >"$out/RESULTS.md"
+  "$out/named.md" "$out/web.md" "$out/lighthouse.md" "$out/book.json" "$out/book-web.md" \
+  >"$out/RESULTS.md"
 cp "$out/RESULTS.md" bench/RESULTS.md
 cat bench/RESULTS.md

@@ -262,9 +262,9 @@ Changes Book::Undo(const Deletion& deletion) {
 }
 
 bool Book::Absorb(Entry entry) {
-  const std::optional<Entry> kept = EntryOf(IdOf(entry));
-  if (kept && !Wins(entry, *kept)) return false;
   const std::string id = IdOf(entry);
+  const bool held = Find(id) != nullptr || FindDeleted(id) != nullptr;
+  if (held && !Wins(entry, *EntryOf(id))) return false;
   Remove(id);
   if (auto* tombstone = std::get_if<Tombstone>(&entry)) {
     deleted_.insert_or_assign(id, std::move(*tombstone));

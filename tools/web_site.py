@@ -2,9 +2,11 @@
 """Builds the site into an empty folder, from the build's staged page and module, the page's own
 static files and the program's resources:
 
-- the book's module, its style and the loader that names them, each under a name carrying its
-  content's hash (petbook.<hash>.wasm, book.<hash>.css, petbook.<hash>.js); then the calculator's
-  module and the loader that names it and the book's loader (petcalc.<hash>.wasm, .js);
+- the book's module and its loader, its style, and the page's book script that names them
+  (minified in the stage by tools/minify_js.js), each
+  under a name carrying its content's hash (petbook.<hash>.wasm, petbook.<hash>.js,
+  book.<hash>.css, book.<hash>.js); then the calculator's module and the loader that names it and
+  the book script (petcalc.<hash>.wasm, .js);
 - index.html, with the page's style and the boot script (which names the loader) written into it,
   without their comments, and the content policy in its <meta>, the style and the script allowed
   by their hashes;
@@ -126,16 +128,19 @@ def main(stage, static, resources, site):
     book_module_name = hashed_name("petbook", "wasm", book_module)
     book_style = without_comments((stage / "book.css").read_text(encoding="utf-8"), False).encode()
     book_style_name = hashed_name("book", "css", book_style)
-    book_loader = fill((stage / "petbook.js").read_text(encoding="utf-8"), {
-        "@BOOKMODULE@": book_module_name, "@BOOKSTYLE@": book_style_name}).encode()
+    book_loader = (stage / "petbook.js").read_bytes()
     book_loader_name = hashed_name("petbook", "js", book_loader)
+    book_script = fill((stage / "book.js").read_text(encoding="utf-8"), {
+        "@BOOKMODULE@": book_module_name, "@BOOKLOADER@": book_loader_name,
+        "@BOOKSTYLE@": book_style_name}).encode()
+    book_script_name = hashed_name("book", "js", book_script)
     files.update({book_module_name: book_module, book_style_name: book_style,
-                  book_loader_name: book_loader})
+                  book_loader_name: book_loader, book_script_name: book_script})
 
     module = (stage / "petcalc.wasm").read_bytes()
     module_name = hashed_name("petcalc", "wasm", module)
     loader = fill((stage / "petcalc.js").read_text(encoding="utf-8"), {
-        "@MODULE@": module_name, "@BOOK@": book_loader_name})
+        "@MODULE@": module_name, "@BOOK@": book_script_name})
     loader_name = hashed_name("petcalc", "js", loader.encode())
     files.update({module_name: module, loader_name: loader.encode()})
 
@@ -150,7 +155,8 @@ def main(stage, static, resources, site):
     for name in STATIC:
         files[name] = (static / name).read_bytes()
     files["_headers"] = headers(policy, [module_name, loader_name, book_module_name,
-                                         book_style_name, book_loader_name]).encode()
+                                         book_style_name, book_loader_name,
+                                         book_script_name]).encode()
 
     digest = hashlib.sha256()
     for name in sorted(files):

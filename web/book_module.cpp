@@ -174,24 +174,22 @@ const char* GivePreview(const FileRead& read) {
 
 extern "C" {
 
-// The stored entries, one to a line; gives the numbers of the lines it cannot read, from 0, whose
-// entries the page then leaves as they are.
-EMSCRIPTEN_KEEPALIVE const char* petbook_load(const char* entries, int length) {
+// The stored entries, `count` of them one after another, each of its own length; gives the
+// places of those it cannot read, from 0, which the page then leaves as they are.
+EMSCRIPTEN_KEEPALIVE const char* petbook_load(const char* entries, const int* lengths, int count) {
   std::vector<int> unreadable;
-  std::string_view rest(entries, static_cast<std::size_t>(length));
-  for (int line = 0; !rest.empty(); ++line) {
-    const std::size_t end = rest.find('\n');
-    EntryRead read = ReadEntryJson(rest.substr(0, end));
-    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+  for (int i = 0; i < count; ++i) {
+    EntryRead read = ReadEntryJson({entries, static_cast<std::size_t>(lengths[i])});
+    entries += lengths[i];
     if (read.entry) {
       book.Absorb(std::move(*read.entry));
     } else {
-      unreadable.push_back(line);
+      unreadable.push_back(i);
     }
   }
   return GiveJson([&](Writer& out) {
     out.StartArray();
-    for (const int line : unreadable) out.Int(line);
+    for (const int place : unreadable) out.Int(place);
     out.EndArray();
   });
 }
@@ -287,7 +285,8 @@ EMSCRIPTEN_KEEPALIVE const char* petbook_undo(int undo) {
   return GiveChanges(changes);
 }
 
-// The entry to store under `id`, or "" for an id the book never held.
+// The entry to store under `id`, or nothing for an id the book never held; as bytes, which
+// petbook_given_length counts.
 EMSCRIPTEN_KEEPALIVE const char* petbook_entry(const char* id) {
   const std::optional<Entry> entry = book.EntryOf(id);
   return Give(entry ? EntryJson(*entry) : std::string());
@@ -295,8 +294,8 @@ EMSCRIPTEN_KEEPALIVE const char* petbook_entry(const char* id) {
 
 // A stored entry, perhaps another tab's: 1 when it won over the book's, 0 when it did not,
 // -1 when it cannot be read.
-EMSCRIPTEN_KEEPALIVE int petbook_absorb(const char* entry) {
-  EntryRead read = ReadEntryJson(entry);
+EMSCRIPTEN_KEEPALIVE int petbook_absorb(const char* entry, int length) {
+  EntryRead read = ReadEntryJson({entry, static_cast<std::size_t>(length)});
   if (!read.entry) return -1;
   return book.Absorb(std::move(*read.entry)) ? 1 : 0;
 }

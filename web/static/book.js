@@ -1,10 +1,14 @@
 // The page's book of pets (宠物记录): every pet the player weighs, kept in the browser's IndexedDB,
 // each change stored as it is made and told to the page's other tabs. The book's rules and
-// formats are the module's (the same C++ as every front end's); this script stores its entries,
-// draws it below the window and answers the player. Appended to the book module's loader, which
-// the calculator's script asks for once the calculator is ready.
-(() => {
-  'use strict';
+// formats are its module's (the same C++ as every front end's); this script stores its entries,
+// draws it below the window and answers the player. The calculator's script asks for it once the
+// calculator is ready; it asks for the module when the book first needs it: at once where the book
+// holds records, otherwise when the player first keeps one, imports a file or opens a shared pet.
+'use strict';
+
+// Run in a task after this script's own, which then only reads it, so that neither task holds up
+// what the player does.
+setTimeout(() => {
 
   const page = window.petcalcPage;
   const scope = new URL('./', location.href).pathname;
@@ -18,6 +22,27 @@
   // --- The module -------------------------------------------------------------------------
 
   let module = null;
+  let making = null;
+  let unread = null;  // what the database held, until the module reads it
+  function needModule() {
+    making = making || new Promise((resolve, reject) => {
+      const loader = element('script', { src: '@BOOKLOADER@' });
+      loader.onload = resolve;
+      loader.onerror = () => reject(new Error('the book module did not load'));
+      document.head.append(loader);
+    }).then(() => createPetBook({ locateFile: () => '@BOOKMODULE@' })).then((made) => {
+      module = made;
+      if (unread) load(unread);
+      unread = null;
+      for (const r of json('rows')) {
+        const row = asRow(r);
+        rows.set(row.id, row);
+      }
+      drawSoon();
+    });
+    return making;
+  }
+
   // A call into the module; strings cross as UTF-8 in its memory, freed after.
   function call(name, ...args) {
     const pointers = [];
@@ -38,10 +63,13 @@
   const text = (name, ...args) => module.UTF8ToString(call(name, ...args));
   const json = (name, ...args) => JSON.parse(text(name, ...args));
   // What the module gave, byte for byte (a spreadsheet's byte-order mark included).
-  function given(name) {
-    const pointer = call(name);
+  function given(name, ...args) {
+    const pointer = call(name, ...args);
     return module.HEAPU8.slice(pointer, pointer + call('given_length'));
   }
+  // A stored entry, perhaps another tab's, merged into the book: 1 when it won, 0 when it did
+  // not, -1 when it cannot be read.
+  const absorb = (entry) => withBytes(entry, (pointer, length) => call('absorb', pointer, length));
   // Bytes into the module's memory for one call.
   function withBytes(bytes, use) {
     const pointer = module._malloc(bytes.length + 1);
@@ -60,12 +88,14 @@
     id: r[0], pet: r[1], name: r[2], note: r[3], pinned: r[4], made: r[5], changed: r[6],
     stats: r[7], growth: r[8], growthUnits: r[9], three: r[10], threeUnits: r[11],
     total: r[12], totalUnits: r[13], target: r[14], prediction: r[15],
+    searched: `${r[2]}\n${r[3]}`.toLocaleLowerCase(),  // what the filter looks in
   });
   function refresh(ids) {
     const fresh = json('rows_of', ids.join('\n'));
     ids.forEach((id, i) => {
       if (fresh[i]) rows.set(id, asRow(fresh[i])); else rows.delete(id);
     });
+    sorted = null;
   }
 
   // --- Storage ------------------------------------------------------------------------------
@@ -103,25 +133,40 @@
     });
   }
 
-  // Reads every entry into the book; an entry it cannot read is left as it is.
-  async function load() {
-    const transaction = db.transaction(['entries', 'meta'], 'readonly');
-    const [keys, values, format, on] = await Promise.all([
-      request(transaction.objectStore('entries').getAllKeys()),
+  // The database and everything it holds, read while the module downloads and compiles.
+  async function readStored() {
+    const database = await open();
+    const transaction = database.transaction(['entries', 'meta'], 'readonly');
+    const [values, format, on] = await Promise.all([
       request(transaction.objectStore('entries').getAll()),
       request(transaction.objectStore('meta').get('format')),
       request(transaction.objectStore('meta').get('keeping')),
     ]);
-    keeping = on !== false;
+    return { database, values, format, on };
+  }
+
+  // Every stored entry into the book: the bytes of each, one after another, and their lengths.
+  // An entry it cannot read is left as it is, and never written over: until the database has
+  // said which those are, the page writes nothing.
+  function load({ values, format }) {
     if (typeof format === 'number' && format > call('format_version')) {
       stopWriting('newer');
       return;
     }
-    const lines = values.map((value) => (typeof value === 'string' ? value.replaceAll('\n', ' ') : ''));
-    const unreadable = withBytes(new TextEncoder().encode(lines.join('\n')),
-                                 (pointer, length) => JSON.parse(module.UTF8ToString(call('load', pointer, length))));
-    if (unreadable.length) say(`有 ${unreadable.length} 条记录无法读取，已原样保留。`);
-    skipped = new Set(unreadable.map((line) => keys[line]));
+    const entries = values.map((value) => (value instanceof Uint8Array ? value : new Uint8Array()));
+    const lengths = new Int32Array(entries.map((entry) => entry.length));
+    const bytes = new Uint8Array(lengths.reduce((sum, length) => sum + length, 0));
+    entries.reduce((at, entry) => { bytes.set(entry, at); return at + entry.length; }, 0);
+    const unreadable = withBytes(bytes, (pointer) => withBytes(new Uint8Array(lengths.buffer), (places) =>
+      JSON.parse(module.UTF8ToString(call('load', pointer, places, entries.length)))));
+    if (writable) storeSetting('format', call('format_version'));
+    if (!unreadable.length) return;
+    say(`有 ${unreadable.length} 条记录无法读取，已原样保留。`);
+    writable = false;
+    request(db.transaction('entries').objectStore('entries').getAllKeys()).then((keys) => {
+      skipped = new Set(unreadable.map((place) => keys[place]));
+      writable = true;
+    });
   }
   let skipped = new Set();  // stored entries this page cannot read: never written over
 
@@ -140,14 +185,14 @@
         if (skipped.has(id)) continue;
         entries.get(id).onsuccess = (event) => {
           const stored = event.target.result;
-          if (typeof stored === 'string' && call('absorb', stored) === -1) {
+          if (stored instanceof Uint8Array && absorb(stored) === -1) {
             skipped.add(id);
             return;
           }
-          if (typeof stored === 'string') merged.push(id);
-          const entry = text('entry', id);
+          if (stored instanceof Uint8Array) merged.push(id);
+          const entry = given('entry', id);
           try {
-            if (entry) entries.put(entry, id);
+            if (entry.length) entries.put(entry, id);
           } catch (error) {
             refused = refused || error;
             transaction.abort();
@@ -185,9 +230,10 @@
   // Another tab's changes, read from storage.
   async function absorbStored(ids) {
     if (!db) return;
+    await needModule();
     const transaction = db.transaction('entries', 'readonly');
     const stored = await Promise.all(ids.map((id) => request(transaction.objectStore('entries').get(id))));
-    stored.forEach((entry) => { if (typeof entry === 'string') call('absorb', entry); });
+    stored.forEach((entry) => { if (entry instanceof Uint8Array) absorb(entry); });
     refresh(ids);
     drawSoon();
   }
@@ -213,15 +259,20 @@
   let undo = null;  // the last thing the player may take back: { what, run }
   const now = () => Date.now();
 
-  // The rows of `ids` drawn anew, on the next frame, and their entries stored.
+  // The rows of `ids` drawn anew, on the next frame, and their entries stored once the click or
+  // the key that changed them has been answered.
   function changed(ids) {
     refresh(ids);
     drawSoon();
-    return store(ids);
+    return new Promise((resolve) => setTimeout(resolve)).then(() => store(ids));
   }
 
   function keep(click) {
     if (!click.byPlayer || !keeping) return;
+    if (module) keepNow(click); else needModule().then(() => keepNow(click));
+  }
+
+  function keepNow(click) {
     const stats = click.stats;
     const pointer = module._malloc(4 * stats.length);
     module.HEAP32.set(stats, pointer >> 2);
@@ -327,7 +378,13 @@
     notice, alerts, list, empty, compared, detail);
 
   // The columns of the desktop's table: heading, how a row shows it, how it sorts.
-  const byText = new Intl.Collator('zh-CN-u-co-pinyin', { numeric: true });
+  // Names in pinyin order, by the browser's collator, made when first asked for: making one takes
+  // a while, and an empty book never needs it.
+  let collator = null;
+  const byName = (a, b) => {
+    collator = collator || new Intl.Collator('zh-CN-u-co-pinyin', { numeric: true });
+    return collator.compare(a, b);
+  };
   const byNumber = (a, b) => (a < b ? -1 : a > b ? 1 : 0);
   const growthNames = ['体力成长率', '攻击成长率', '防御成长率', '敏捷成长率', '灵感成长率'];
   const columns = [
@@ -335,7 +392,7 @@
     { key: 'pinned', heading: '置顶', cell: (row) => (row.pinned ? '★' : ''),
       order: (a, b) => byNumber(Number(b.pinned), Number(a.pinned)) },
     { key: 'name', heading: '名字', cell: (row) => row.name || '未命名',
-      order: (a, b) => byText.compare(a.name, b.name) },
+      order: (a, b) => byName(a.name, b.name) },
     { key: 'level', heading: '等级', cell: (row) => `${row.stats[0]}→${row.stats[6]}`,
       order: (a, b) => byNumber(a.stats[6], b.stats[6]) || byNumber(a.stats[0], b.stats[0]) },
     ...growthNames.map((heading, i) => ({
@@ -350,25 +407,32 @@
     { key: 'changed', heading: '修改时间', cell: (row) => when(row.changed),
       order: (a, b) => byNumber(a.changed, b.changed) },
   ];
-  const clock = new Intl.DateTimeFormat('zh-CN', { dateStyle: 'short', timeStyle: 'short' });
-  const when = (ms) => clock.format(new Date(ms));
+  // A time as the player's clock reads it: 2026-12-08 10:45.
+  const when = (ms) => {
+    const at = new Date(ms);
+    const two = (n) => String(n).padStart(2, '0');
+    return `${at.getFullYear()}-${two(at.getMonth() + 1)}-${two(at.getDate())} ${two(at.getHours())}:${two(at.getMinutes())}`;
+  };
 
   let sortKey = 'changed';
   let sortDown = true;  // newest first
+  let sorted = null;  // every row in view order; null once a row or the order has changed
   let shown = [];  // the rows in view order, after the filter
   let selected = null;
   const checked = new Set();
   let filterText = '';
 
+  // The rows in view order, sorted again only when a row or the order has changed: pinned
+  // records first, then the chosen column, then the newest; then those the filter lets through.
   function order() {
-    const column = columns.find((c) => c.key === sortKey);
-    const sign = sortDown ? -1 : 1;
+    if (!sorted) {
+      const column = columns.find((c) => c.key === sortKey);
+      const sign = sortDown ? -1 : 1;
+      sorted = [...rows.values()].sort((a, b) => byNumber(Number(b.pinned), Number(a.pinned))
+        || sign * column.order(a, b) || byNumber(b.made, a.made) || byNumber(a.id, b.id));
+    }
     const wanted = filterText.toLocaleLowerCase();
-    shown = [...rows.values()].filter((row) => !wanted || row.name.toLocaleLowerCase().includes(wanted)
-                                                || row.note.toLocaleLowerCase().includes(wanted));
-    // Pinned records first, then the chosen column, then the newest.
-    shown.sort((a, b) => byNumber(Number(b.pinned), Number(a.pinned)) || sign * column.order(a, b)
-                         || byNumber(b.made, a.made) || byText.compare(a.id, b.id));
+    shown = wanted ? sorted.filter((row) => row.searched.includes(wanted)) : sorted;
   }
 
   // The touch layout's list where the page lays its form out for a finger, a table elsewhere.
@@ -403,6 +467,7 @@
   function sortBy(key) {
     sortDown = key === sortKey ? !sortDown : key === 'changed';
     sortKey = key;
+    sorted = null;
     draw();
     head.querySelector(`[data-key="${key}"]`).focus();
   }
@@ -576,17 +641,34 @@
     return made;
   };
 
+  // Each growth against the levels gained: a line a stat, a point a record, the ends of both
+  // axes labelled.
   function chart(records) {
-    const [width, height, margin] = [320, 120, 28];
+    const [width, height, left, bottom] = [320, 140, 52, 20];
     const drawing = svg('svg', { viewBox: `0 0 ${width} ${height}`, class: 'book-chart', role: 'img',
                                  'aria-label': '各项成长率随已升等级的变化' });
     const gained = records.map((r) => r.stats[6] - r.stats[0]);
     const values = records.flatMap((r) => r.growthUnits);
-    const [xLow, xHigh] = [Math.min(0, ...gained), Math.max(1, ...gained)];
-    const [yLow, yHigh] = [Math.min(0, ...values), Math.max(1, ...values)];
-    const x = (v) => margin + (v - xLow) / (xHigh - xLow || 1) * (width - 2 * margin);
-    const y = (v) => height - margin / 2 - (v - yLow) / (yHigh - yLow || 1) * (height - margin);
-    drawing.append(svg('line', { x1: margin, y1: y(0), x2: width - margin, y2: y(0), class: 'book-axis' }));
+    const span = (low, high) => (low === high ? [low - 1, high + 1] : [low, high]);
+    const [xLow, xHigh] = span(Math.min(...gained), Math.max(...gained));
+    const [yLow, yHigh] = span(Math.min(...values), Math.max(...values));
+    const x = (v) => left + (v - xLow) / (xHigh - xLow) * (width - left - 8);
+    const y = (v) => 8 + (yHigh - v) / (yHigh - yLow) * (height - bottom - 16);
+    const label = (at, text, anchor) => {
+      const made = svg('text', { x: at[0], y: at[1], 'text-anchor': anchor, class: 'book-chart-label' });
+      made.textContent = text;
+      return made;
+    };
+    const lowest = values.indexOf(Math.min(...values));
+    const highest = values.indexOf(Math.max(...values));
+    const growthText = (index) => records[Math.floor(index / 5)].growth[index % 5];
+    drawing.append(
+      svg('line', { x1: left, y1: height - bottom, x2: width - 8, y2: height - bottom, class: 'book-axis' }),
+      svg('line', { x1: left, y1: 8, x2: left, y2: height - bottom, class: 'book-axis' }),
+      label([left - 4, y(Math.max(...values)) + 4], growthText(highest), 'end'),
+      label([left - 4, y(Math.min(...values)) + 4], growthText(lowest), 'end'),
+      label([x(Math.min(...gained)), height - 4], `已升 ${Math.min(...gained)} 级`, 'start'),
+      label([width - 8, height - 4], `${Math.max(...gained)} 级`, 'end'));
     growthNames.forEach((name, stat) => {
       const points = records.map((r, i) => `${x(gained[i]).toFixed(1)},${y(r.growthUnits[stat]).toFixed(1)}`);
       drawing.append(svg('polyline', { points: points.join(' '), class: `book-line book-line-${stat}` }));
@@ -598,8 +680,7 @@
     const legend = element('p', { class: 'book-legend' },
       ...growthNames.map((name, stat) => element('span', { class: 'book-key' },
                                                   element('span', { class: `book-swatch book-line-${stat}` }), name)));
-    const holder = element('div', { class: 'book-chart-holder' }, drawing, legend);
-    return holder;
+    return element('div', { class: 'book-chart-holder' }, drawing, legend);
   }
 
   // --- Comparing ---------------------------------------------------------------------------
@@ -663,6 +744,7 @@
   }
 
   async function exportBook() {
+    await needModule();
     const choice = await ask('导出', [element('p', { text: '导出全部记录为：' })],
                              [['宠物记录文件（JSON）', 'json'], ['表格（CSV）', 'csv'], ['取消', 'cancel']]);
     const day = new Date().toISOString().slice(0, 10);
@@ -681,6 +763,7 @@
   }
 
   async function importFile(file) {
+    await needModule();
     const bytes = new Uint8Array(await file.arrayBuffer());
     const isJson = /\.json$/i.test(file.name) || bytes[0] === 0x7B;
     const decoded = readable(bytes, isJson);
@@ -724,6 +807,7 @@
     const fragment = decodeURIComponent(location.hash.slice(1));
     if (!fragment.startsWith('pet')) return;
     history.replaceState(null, '', location.href.split('#')[0]);
+    await needModule();
     const pet = json('read_share', fragment);
     if (!pet) {
       say('链接里的宠物数据有误，未打开。');
@@ -822,28 +906,26 @@
     if (channel) channel.onmessage = (event) => absorbStored(event.data.ids);
   }
 
-  async function start(loaded) {
-    module = loaded;
-    try {
-      db = await open();
+  const nextTask = () => new Promise((resolve) => setTimeout(resolve));
+
+  async function start(stored) {
+    if (stored.database) {
+      db = stored.database;
       writable = true;
       db.onversionchange = () => stopWriting('older');
-      await load();
-      if (writable) await storeSetting('format', call('format_version'));
-    } catch (error) {
-      if (error && error.name === 'VersionError') {
-        stopWriting('newer');
-      } else {
-        db = null;
-        alarm('storage', '这个浏览器不能保存宠物记录（可能是无痕窗口或存储已关闭）。本次打开期间的记录仍会列出，计算器照常可用。');
-      }
+      keeping = stored.on !== false;
+      if (stored.values.length) unread = stored;
+    } else if (stored.error && stored.error.name === 'VersionError') {
+      stopWriting('newer');
+    } else {
+      alarm('storage', '这个浏览器不能保存宠物记录（可能是无痕窗口或存储已关闭）。本次打开期间的记录仍会列出，计算器照常可用。');
     }
-    for (const r of json('rows')) {
-      const row = asRow(r);
-      rows.set(row.id, row);
-    }
+    if (unread) await needModule();
+    // The book reaches the screen in steps, none long enough to hold up what the player does.
+    await nextTask();
     document.querySelector('footer').after(section, dialog);
     wire();
+    await nextTask();
     draw();
     page.book.finished = keep;
     page.book.waiting.splice(0).forEach(keep);
@@ -852,10 +934,9 @@
     await openShared();
   }
 
-  createPetBook({ locateFile: () => '@BOOKMODULE@' }).then(start, () => {
-    document.documentElement.dataset.book = 'failed';
-  });
-
-  const style = element('link', { rel: 'stylesheet', href: '@BOOKSTYLE@' });
-  document.head.append(style);
-})();
+  document.head.append(element('link', { rel: 'stylesheet', href: '@BOOKSTYLE@' }));
+  ('indexedDB' in window ? readStored() : Promise.reject(new Error('none')))
+    .catch((error) => ({ error }))
+    .then(start)
+    .catch(() => { document.documentElement.dataset.book = 'failed'; });
+});
