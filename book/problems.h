@@ -28,6 +28,6 @@ struct FileRead {
 };
 
 // Files above this are refused before they are read.
-inline constexpr std::size_t kMaxFileBytes = 64 * 1024 * 1024;
+inline constexpr std::size_t kMaxFileBytes = std::size_t{64} * 1024 * 1024;
 
 }  // namespace petcalc::book

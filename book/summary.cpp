@@ -72,6 +72,7 @@ std::vector<ComparedValue> Compare(const std::vector<const Record*>& records) {
   std::vector<ComparedValue> compared;
   if (records.empty()) return compared;
   std::vector<std::vector<Value>> values;
+  values.reserve(records.size());
   for (const Record* record : records) values.push_back(ValuesOf(*record));
   for (std::size_t row = 0; row < values[0].size(); ++row) {
     ComparedValue value{values[0][row].name, {}, {}};

@@ -16,7 +16,8 @@ class Time {
   static constexpr Time FromMilliseconds(std::int64_t since_epoch) { return Time(since_epoch); }
   constexpr std::int64_t milliseconds() const { return since_epoch_; }
 
-  friend constexpr auto operator<=>(Time, Time) = default;
+  // clang-tidy 14 takes the 0 that a defaulted <=> is compared with for a null pointer.
+  friend constexpr auto operator<=>(Time, Time) = default;  // NOLINT(modernize-use-nullptr)
 
  private:
   constexpr explicit Time(std::int64_t since_epoch) : since_epoch_(since_epoch) {}

@@ -25,8 +25,9 @@ constexpr std::int64_t kMaxWhole = std::numeric_limits<std::int32_t>::max();
 // fields, each with the range a click stores, then its answer slots. Tables rather than code per
 // field, which keeps the page's module small.
 constexpr std::size_t kWholeCount = form::kStatBoxCount + 1 + form::kGrownStatCount;
-constexpr auto kWholeFields = [] {
-  std::array<std::int32_t StatSheet::*, kWholeCount> fields{};
+using WholeField = std::int32_t StatSheet::*;
+constexpr std::array<WholeField, kWholeCount> WholeFields() {
+  std::array<WholeField, kWholeCount> fields{};
   std::size_t next = 0;
   for (std::size_t index = 0; index < form::kStatBoxCount; ++index) {
     fields[next++] = GatheredFieldOf(index).value;
@@ -34,7 +35,8 @@ constexpr auto kWholeFields = [] {
   fields[next++] = &StatSheet::targetLevel;
   for (const GrownFields& grown : kGrownFields) fields[next++] = grown.prediction;
   return fields;
-}();
+}
+constexpr auto kWholeFields = WholeFields();
 
 struct CurrencyField {
   Currency StatSheet::*field;
@@ -42,7 +44,7 @@ struct CurrencyField {
 };
 
 constexpr std::size_t kCurrencyCount = 1 + form::kGrownStatCount + 2;
-constexpr auto kCurrencyFields = [] {
+constexpr std::array<CurrencyField, kCurrencyCount> CurrencyFields() {
   std::array<CurrencyField, kCurrencyCount> fields{};
   std::size_t next = 0;
   fields[next++] = {&StatSheet::levelGain, kMinWhole * Currency::kUnitsPerWhole,
@@ -53,7 +55,8 @@ constexpr auto kCurrencyFields = [] {
   fields[next++] = {&StatSheet::threeStatGrowth, -3 * kMaxGrowthUnits, 3 * kMaxGrowthUnits};
   fields[next++] = {&StatSheet::totalGrowth, -4 * kMaxGrowthUnits, 4 * kMaxGrowthUnits};
   return fields;
-}();
+}
+constexpr auto kCurrencyFields = CurrencyFields();
 
 std::uint64_t Fnv1a(std::u16string_view text) {
   std::uint64_t hash = 0xcbf29ce484222325ULL;

@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <utility>
 
 #include "calc/click_actions.h"
 #include "calc/stat_sheet.h"
@@ -16,6 +15,7 @@
 #include "form/stats.h"
 #include "fuzz/fuzz_check.h"
 #include "runtime/utf8.h"
+#include "tests/support/boxes.h"
 #include "tests/support/scripted_runtime.h"
 
 namespace {
@@ -25,11 +25,10 @@ using petcalc::ToUtf8;
 using petcalc::testing::ScriptedRuntime;
 
 // The twelve stat boxes, then the target level's.
-constexpr auto kInputBoxes = []<std::size_t... kIndex>(std::index_sequence<kIndex...>) {
-  return std::array<form::TextBox, sizeof...(kIndex) + 1>{form::StatBox(kIndex)...,
-                                                          form::kTargetLevelBox};
-}
-(std::make_index_sequence<form::kStatBoxCount>{});
+constexpr auto kInputBoxes =
+    petcalc::testing::boxes::Boxes<form::kStatBoxCount + 1>([](std::size_t i) {
+      return i < form::kStatBoxCount ? form::StatBox(i) : form::kTargetLevelBox;
+    });
 
 // Characters weighted towards numbers, with the corners that matter: signs, radix prefixes,
 // exponent letters, separators, full-width and invisible characters, NUL and a lone surrogate.

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build-bench}
 windows_build=${2:-build-windows}
 windows_only=(-e '^win32/' -e '^tests/win32/' -e '^bench/floor_win32' -e '^bench/named_control_bench')
-mapfile -t sources < <(git ls-files 'core/*.cpp' 'calc/*.cpp' 'qt/*.cpp' \
+mapfile -t sources < <(git ls-files 'core/*.cpp' 'calc/*.cpp' 'book/*.cpp' 'qt/*.cpp' \
                          'tests/*.cpp' 'bench/*.cpp' | grep -v "${windows_only[@]}" -e '^tests/web/')
 mapfile -t windows_sources < <(git ls-files '*.cpp' | grep "${windows_only[@]}")
 
@@ -43,6 +43,6 @@ echo "lint: cppcheck"
 cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ \
   --enable=warning,performance,portability --inline-suppr \
   --library=qt --library=googletest --library=windows --suppress=missingIncludeSystem \
-  -I . core calc runtime form qt win32 web tests fuzz bench
+  -I . core calc book runtime form qt win32 web tests fuzz bench
 
 echo "lint: clean"

@@ -22,9 +22,11 @@
 // 32 hexadecimal digits from the browser's own random source.
 // clang-format off
 EM_JS(void, petbook_random_id, (char* out), {
-  const bytes = crypto.getRandomValues(new Uint8Array(16));
-  bytes.forEach((byte, i) => { HEAPU8[out + 2 * i] = '0123456789abcdef'.charCodeAt(byte >> 4);
-                               HEAPU8[out + 2 * i + 1] = '0123456789abcdef'.charCodeAt(byte & 15); });
+  const digits = "0123456789abcdef";
+  crypto.getRandomValues(new Uint8Array(16)).forEach((byte, i) => {
+    HEAPU8[out + 2 * i] = digits.charCodeAt(byte >> 4);
+    HEAPU8[out + 2 * i + 1] = digits.charCodeAt(byte & 15);
+  });
 });
 // clang-format on
 

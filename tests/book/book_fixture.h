@@ -8,7 +8,7 @@
 namespace petcalc::book::testing {
 
 // Ids counted from one, "id1", "id2", …, so that tests name what they made.
-inline Book::IdSource CountedIds(std::string prefix = "id") {
+inline Book::IdSource CountedIds(const std::string& prefix = "id") {
   return [prefix, next = 0]() mutable { return prefix + std::to_string(++next); };
 }
 

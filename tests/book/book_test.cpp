@@ -21,6 +21,7 @@ using testing::kTypicalLater;
 
 std::vector<std::string> Ids(const std::vector<const Record*>& records) {
   std::vector<std::string> ids;
+  ids.reserve(records.size());
   for (const Record* record : records) ids.push_back(record->id);
   return ids;
 }

@@ -50,7 +50,8 @@ TEST(Corpus, EveryFileIsJudgedAsItsVerdictSays) {
     const std::size_t colon = line.find(": ");
     const std::string name = line.substr(0, colon);
     SCOPED_TRACE(name);
-    EXPECT_EQ(Verdict(ReadFile(name, ReadAll(folder + "/" + name))), line.substr(colon + 2));
+    const std::string path = (std::filesystem::path(folder) / name).string();
+    EXPECT_EQ(Verdict(ReadFile(name, ReadAll(path))), line.substr(colon + 2));
     ++files;
   }
   std::size_t in_folder = 0;

@@ -39,7 +39,10 @@ class CheckingObserver : public ClickObserver {
     ++finished_;
     if (click.kind == FinishedClick::Kind::kGrowth) {
       const std::optional<Growth> growth = GrowthOf(click.stats);
-      ASSERT_TRUE(growth.has_value());
+      if (!growth) {
+        ADD_FAILURE() << "a finished growth the book cannot compute";
+        return;
+      }
       for (std::size_t i = 0; i < form::kGrownStatCount; ++i) {
         EXPECT_EQ(form_.Box(form::kGrownStats[i].growth), GrowthText(growth->per_level[i]));
       }
@@ -47,7 +50,10 @@ class CheckingObserver : public ClickObserver {
       EXPECT_EQ(form_.Box(form::Text26), GrowthText(growth->total));
     } else {
       const std::optional<Prediction> prediction = PredictionOf(click.stats, click.target_level);
-      ASSERT_TRUE(prediction.has_value());
+      if (!prediction) {
+        ADD_FAILURE() << "a finished prediction the book cannot compute";
+        return;
+      }
       for (std::size_t i = 0; i < form::kGrownStatCount; ++i) {
         EXPECT_EQ(form_.Box(form::kGrownStats[i].prediction), WholeText((*prediction)[i]));
       }
