@@ -5,7 +5,9 @@
 - <docs>/screenshot-web-phone.png: the touch layout on a phone held upright, 360 x 740 at scale 3;
 - <static>/screenshot-narrow.png (720 x 1480) and screenshot-wide.png (1280 x 800): the page's
   manifest's screenshots, for the richer install dialog: a phone, and a wide screen with a
-  coarse pointer.
+  coarse pointer;
+- <docs>/screenshot-book.png: the whole page at 800 CSS pixels wide, its book holding the typical
+  pet weighed at two levels and another pet, the first named and chosen, its timeline shown.
 
 Usage: tools/web_screenshots.py <build-web folder> <docs folder> <static folder>
 """
@@ -23,9 +25,42 @@ import web_serve
 from selenium.webdriver.support.wait import WebDriverWait
 
 PREDICT_AT = "21"
+# The typical pet weighed again at level 21, and a pet of other stats.
+WEIGHED_AGAIN = {"Text7": "21", "Text8": "99", "Text9": "81", "Text10": "90", "Text11": "51",
+                 "Text12": "50"}
+ANOTHER = {"Text2": "40", "Text4": "20", "Text5": "20", "Text6": "20", "Text7": "5", "Text8": "48",
+           "Text9": "30", "Text10": "22", "Text11": "26", "Text12": "28"}
+
+# The book's pets weighed, the first named and chosen.
+FILL_BOOK = """
+const [again, another, done] = [arguments[0], arguments[1], arguments[arguments.length - 1]];
+const root = document.documentElement;
+const click = () => new Promise((resolve) => {
+  document.getElementById('Command1').click();
+  const wait = () => (root.dataset.busy ? requestAnimationFrame(wait) : setTimeout(resolve, 100));
+  requestAnimationFrame(wait);
+});
+const put = (boxes) => Object.entries(boxes).forEach(([id, text]) => { document.getElementById(id).value = text; });
+(async () => {
+  const typical = [...document.querySelectorAll('.form > .box[data-stat]')].map((box) => box.value);
+  put(again); await click();
+  put(another); await click();
+  [...document.querySelectorAll('.form > .box[data-stat]')].forEach((box, i) => { box.value = typical[i]; });
+  await click();
+  const rows = () => [...document.querySelectorAll('#book-viewport .book-row')];
+  while (rows().length < 3) await new Promise(requestAnimationFrame);
+  const row = rows().find((r) => r.textContent.includes('1→11'));
+  row.click();
+  const name = document.getElementById('book-name');
+  name.value = '小白';
+  name.dispatchEvent(new Event('change'));
+  setTimeout(done, 300);
+})();
+"""
 
 
-def photograph(url, typical, path, width, height, scale, mobile=False, touch=False, whole=False):
+def photograph(url, typical, path, width, height, scale, mobile=False, touch=False, whole=False,
+               book=False):
     profile = tempfile.mkdtemp(prefix="petcalc-screenshot-")
     driver = headless_chromium.start(profile, "--hide-scrollbars")
     try:
@@ -41,6 +76,11 @@ def photograph(url, typical, path, width, height, scale, mobile=False, touch=Fal
         for button in ("Command1", "Command2"):
             driver.execute_script(f"document.getElementById('{button}').click()")
             WebDriverWait(driver, 20).until(lambda d: d.execute_script(ready))
+        if book:
+            WebDriverWait(driver, 20).until(
+                lambda d: d.execute_script("return document.documentElement.dataset.book === 'ready'"))
+            driver.set_script_timeout(30)
+            driver.execute_async_script(FILL_BOOK, WEIGHED_AGAIN, ANOTHER)
         driver.execute_script("document.activeElement.blur(); window.scrollTo(0, 0)")
         clip = {"x": 0, "y": 0, "width": width, "height": height, "scale": 1}
         if whole:
@@ -67,6 +107,7 @@ def main(build, docs, static):
     photograph(url, typical, static / "screenshot-narrow.png", 360, 740, 2, mobile=True,
                touch=True)
     photograph(url, typical, static / "screenshot-wide.png", 1280, 800, 1, touch=True)
+    photograph(url, typical, docs / "screenshot-book.png", 800, 600, 1, whole=True, book=True)
     server.shutdown()
 
 
