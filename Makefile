@@ -15,7 +15,7 @@ build: deps
 	cmake --build --preset $(PRESET)
 
 # The default suite also cross-builds petcalc.exe and runs its tests under wine, and builds the
-# web page and runs its tests under Node and in headless Chromium.
+# web page and runs its tests under Node and in Chromium, WebKitGTK and Firefox ESR.
 test: build
 	ctest --preset $(PRESET) --output-on-failure
 	$(if $(filter default,$(PRESET)),$(MAKE) --no-print-directory windows-test web-test)

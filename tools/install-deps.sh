@@ -6,9 +6,11 @@
 # its own conflicts with Debian's). Usage: tools/install-deps.sh [group...]
 # Groups: build (default: compile, run and every test, the validators, the package and its
 # checker, the accessibility test, and the Windows cross build with wine and a font to test it
-# in), web (the WebAssembly build with Emscripten and Node, terser for the page's scripts, headless
-# Chromium with its driver and Selenium for the page's tests, and axe-core from npm), bench (Google Benchmark, and Lighthouse
-# from npm), screenshot (Xvfb and ImageMagick), art (what tools/make_resources.py draws with), fuzz (clang and libFuzzer), lint
+# in), web (the WebAssembly build with Emscripten and Node, terser for the page's scripts, the
+# page's three engines: headless Chromium with its driver, WebKitGTK's WebKitWebDriver with Xvfb,
+# Firefox ESR with a WebSocket client for its WebDriver BiDi; Selenium, and axe-core from npm),
+# bench (Google Benchmark, and Lighthouse from npm), screenshot (Xvfb and ImageMagick), art (what
+# tools/make_resources.py draws with), fuzz (clang and libFuzzer), lint
 # (clang-format, clang-tidy and cppcheck), fresh (mmdebstrap, for tools/fresh-check.sh).
 # LOCALE_GEN_FILE names the locale list to edit (default /etc/locale.gen); NPM_TOOLS_ROOT the
 # tree whose tools/npm folders to install (default this one).
@@ -22,7 +24,7 @@ declare -A GROUPS_PACKAGES=(
            python3-pyatspi python3-pil g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
            mingw-w64-x86-64-dev wine64 fonts-arphic-uming"
   [web]="emscripten nodejs node-terser libfast-float-dev rapidjson-dev python3 python3-selenium chromium
-         chromium-driver"
+         chromium-driver webkit2gtk-driver firefox-esr python3-websocket xvfb xauth"
   [bench]="libbenchmark-dev libx11-dev libxdamage-dev python3"
   [screenshot]="xvfb xauth x11-utils imagemagick"
   [art]="python3-pil fonts-dejavu-core"

@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""The page's book of pets in headless Chromium, served from 127.0.0.1 by the test itself: what a
+"""The page's book of pets in a browser (PETCALC_ENGINE), served from 127.0.0.1 by the test itself: what a
 finished click keeps and what outlives the browser; two tabs; export, import and the shared
 corpus; a failing storage and a newer page's storage; the share link; deleting, putting back and
 their undos; comparing, the timeline, sorting and filtering; the book for a finger; axe-core.
@@ -17,7 +17,7 @@ from pathlib import Path
 
 from selenium.webdriver.common.by import By
 
-from chromium import BOXES, SOURCE, TYPICAL, TYPICAL_SHOWN, Browser, Server
+from browsers import BOXES, ENTER, SOURCE, TYPICAL, TYPICAL_SHOWN, Browser, EngineTest, Server, needs
 
 CORPUS = SOURCE / "tests" / "book" / "corpus"
 STATS = dict(TYPICAL["stats"])
@@ -37,7 +37,7 @@ def verdicts():
     return dict(line.split(": ", 1) for line in lines if line and not line.startswith("#"))
 
 
-class BookTest(unittest.TestCase):
+class BookTest(EngineTest):
     @classmethod
     def setUpClass(cls):
         cls.server = Server()
@@ -45,15 +45,6 @@ class BookTest(unittest.TestCase):
     @classmethod
     def tearDownClass(cls):
         cls.server.stop()
-
-    def start(self, layout="form", **options):
-        browser = Browser(layout, **options)
-        self.addCleanup(self.check_and_close, browser)
-        return browser
-
-    def check_and_close(self, browser):
-        browser.close()
-        self.assertEqual(browser.console, [], "console errors")
 
     def open(self, browser, url=None):
         browser.open(url or self.server.url)
@@ -65,22 +56,23 @@ class BookTest(unittest.TestCase):
             browser.put([["Text41", target]])
         browser.element(button).click()
         browser.wait_until_idle()
-        browser.wait_for(f"return document.querySelectorAll('#book-viewport .book-row').length > 0",
+        browser.wait_for("return document.querySelectorAll('#book-viewport .book-row').length > 0",
                          "a row")
-        self.settle(browser)
+        browser.wait_frames()
 
     def rows(self, browser):
-        self.settle(browser)
+        browser.wait_frames()
         return browser.js(ROWS)
 
-    def settle(self, browser):
-        """Until the book has drawn what it was last told."""
-        browser.driver.execute_async_script(
-            "requestAnimationFrame(() => requestAnimationFrame(arguments[arguments.length - 1]))")
+    def row_with(self, browser, text):
+        """The row of the book one of whose cells says `text`."""
+        return browser.js("""return [...document.querySelectorAll('#book-viewport .book-row')]
+          .find((row) => [...row.children].some((cell) => cell.textContent === arguments[0]));""",
+                          text)
 
     def stored(self, browser):
         """The ids of the entries in the page's database, once every write has ended."""
-        return browser.driver.execute_async_script("""
+        return browser.js_async("""
           const done = arguments[arguments.length - 1];
           const opening = indexedDB.open(`petcalc book ${new URL('./', location.href).pathname}`);
           opening.onsuccess = () => {
@@ -107,6 +99,7 @@ class BookTest(unittest.TestCase):
         browser.element("book-dialog").find_element(By.CSS_SELECTOR, f"button[value={value}]").click()
         browser.wait_for("return !document.getElementById('book-dialog').open", "the dialog closing")
 
+    @needs("lasting storage")
     def test_a_finished_click_is_kept_and_outlives_closing_the_browser(self):
         profile = tempfile.mkdtemp(prefix="petcalc-profile-")
         self.addCleanup(shutil.rmtree, profile, True)
@@ -155,20 +148,20 @@ class BookTest(unittest.TestCase):
     def test_two_tabs_see_each_others_changes_and_a_deletion_beats_an_edit_made_without_seeing_it(self):
         browser = self.start()
         self.open(browser)
-        first = browser.driver.current_window_handle
+        first = browser.tab
         browser.new_tab(close_this=False)
         self.open(browser, self.server.url)
-        second = browser.driver.current_window_handle
-        browser.driver.switch_to.window(first)
+        second = browser.tab
+        browser.switch(first)
         self.weigh(browser, STATS)
-        browser.driver.switch_to.window(second)
+        browser.switch(second)
         browser.wait_for("return document.querySelectorAll('#book-viewport .book-row').length === 1",
                          "the first tab's record in the second")
         # The second tab deletes it without telling the first, which edits it as if it were there.
         browser.js("BroadcastChannel.prototype.postMessage = () => {};")
         self.select_first(browser)
         browser.element("book-delete").click()
-        browser.driver.switch_to.window(first)
+        browser.switch(first)
         self.assertEqual(len(self.rows(browser)), 1, "not told")
         self.select_first(browser)
         browser.element("book-note").send_keys("没看到删除")
@@ -189,7 +182,9 @@ class BookTest(unittest.TestCase):
         browser.element("book-clear").click()
         self.answer(browser, "ok")
         self.assertEqual(self.rows(browser), [])
-        self.assertIn("已删除 2 条记录", browser.element("book-notice").text)
+        # The notice is written a moment late, for screen readers to hear it.
+        browser.wait_for("return document.getElementById('book-notice').textContent"
+                         ".includes('已删除 2 条记录')", "the notice of the deletion")
         preview = self.import_file(browser, "book.json", exported.encode())
         self.assertIn("新记录 0 条", preview)
         self.assertIn("以下 2 条记录已在这里删除", preview)
@@ -246,8 +241,7 @@ class BookTest(unittest.TestCase):
         names = sorted(row[2] for row in self.rows(browser))
         self.assertEqual(names, sorted(["小白", "小白", "=SUM(A1)"]))
         formula = next(row for row in browser.js(ROWS) if row[2] == "=SUM(A1)")
-        browser.element("book-viewport").find_element(
-            By.XPATH, f".//div[contains(@class,'book-row')][.//div[text()='=SUM(A1)']]").click()
+        self.row_with(browser, "=SUM(A1)").click()
         self.assertEqual(browser.element("book-note").get_attribute("value"), "两行\n备注")
         self.assertEqual(formula[3], "1→5")
 
@@ -269,7 +263,7 @@ class BookTest(unittest.TestCase):
     def test_a_newer_pages_storage_stops_this_page_writing(self):
         browser = self.start()
         self.open(browser)
-        browser.driver.execute_async_script("""
+        browser.js_async("""
           const done = arguments[arguments.length - 1];
           const opening = indexedDB.open(`petcalc book ${new URL('./', location.href).pathname}`, 2);
           opening.onsuccess = () => { opening.result.close(); done(); };""")
@@ -295,7 +289,7 @@ class BookTest(unittest.TestCase):
         friend.wait_for("return document.getElementById('Text46').value !== ''", "the shared pet")
         self.assertEqual(friend.element("Text26").get_attribute("value"), TYPICAL_SHOWN["Text26"])
         self.assertEqual(friend.element("Text42").get_attribute("value"), "100")
-        self.assertNotIn("#", friend.driver.current_url)
+        self.assertNotIn("#", friend.url)
         self.assertEqual(self.rows(friend), [], "a friend's pet is not kept unasked")
         friend.element("Command1").click()
         friend.wait_until_idle()
@@ -324,8 +318,7 @@ class BookTest(unittest.TestCase):
         self.weigh(browser, STATS, "Command2", "21")
         self.weigh_without_row(browser, OTHER)
         other_window = self.shown(browser)
-        browser.element("book-viewport").find_element(
-            By.XPATH, ".//div[contains(@class,'book-row')][.//div[text()='1→11']]").click()
+        self.row_with(browser, "1→11").click()
         browser.element("book-put-back").click()
         browser.wait_for("return document.getElementById('Text46').value === '50'", "the record's window")
         self.assertEqual(browser.element("Text26").get_attribute("value"), TYPICAL_SHOWN["Text26"])
@@ -346,9 +339,8 @@ class BookTest(unittest.TestCase):
         self.assertIn("比较 2 条记录", compared)
         self.assertIn("体力成长率", compared)
 
-        browser.element("book-viewport").find_element(
-            By.XPATH, ".//div[contains(@class,'book-row')][.//div[text()='1→21']]").click()
-        browser.element("book-name").send_keys("小白\n")
+        self.row_with(browser, "1→21").click()
+        browser.element("book-name").send_keys("小白" + ENTER)
         browser.wait_for("return [...document.querySelectorAll('#book-viewport .book-name')]"
                          ".filter((c) => c.textContent === '小白').length === 2", "the pet named")
         levels = browser.js("return [...document.querySelectorAll('#book-timeline tr th[scope=row]')]"
@@ -356,9 +348,8 @@ class BookTest(unittest.TestCase):
         self.assertEqual(levels, ["1→11", "1→21"], "the pet's records in level order")
         self.assertEqual(len(browser.element("book-timeline").find_elements(By.CSS_SELECTOR, "polyline")), 5)
 
-        browser.element("book-viewport").find_element(
-            By.XPATH, ".//div[contains(@class,'book-row')][.//div[text()='1→5']]").click()
-        browser.element("book-name").send_keys("阿黄\n")
+        self.row_with(browser, "1→5").click()
+        browser.element("book-name").send_keys("阿黄" + ENTER)
         browser.element("book-filter").send_keys("小白")
         self.assertEqual([row[2] for row in self.rows(browser)], ["小白", "小白"])
         browser.element("book-filter").clear()
@@ -401,6 +392,7 @@ class BookTest(unittest.TestCase):
                          ".some((r) => r.getAttribute('aria-rowindex') === '1502')", "rows far down")
 
     def test_the_book_for_a_finger_fits_a_small_phone(self):
+        self.skip_where_not_shown("small-phone")
         browser = self.start("small-phone")
         self.open(browser)
         self.weigh(browser, STATS)
@@ -418,6 +410,7 @@ class BookTest(unittest.TestCase):
     def test_axe_finds_nothing_with_the_book_shown_in_either_scheme_or_layout(self):
         for layout, dark in (("form", False), ("form", True), ("phone", False), ("phone", True)):
             with self.subTest(layout=layout, dark=dark):
+                self.skip_where_not_shown(layout)
                 browser = self.start(layout, dark=dark)
                 self.open(browser)
                 self.weigh(browser, STATS, "Command2", "21")

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
-"""The site as static hosts serve it, in headless Chromium: a new build deployed over an old one
-reaches a returning player who opens the page afresh, under Cache-Control: max-age=600 and under
-a month-old Last-Modified alike, while another app's cache on the origin survives; offline, the
-page opens at ./, ./index.html and the manifest's start_url; and a page whose loader or module is
-missing or corrupt says so in words, with a retry, its buttons busy.
+"""The site as static hosts serve it, in a browser (PETCALC_ENGINE names its engine): a new build
+deployed over an old one reaches a returning player who opens the page afresh, under
+Cache-Control: max-age=600 and under a month-old Last-Modified alike, while another app's cache on
+the origin survives; offline, the page opens at ./, ./index.html and the manifest's start_url;
+and a page whose loader or module is missing or corrupt says so in words, with a retry, its
+buttons busy.
 
 Usage: site_test.py <build-web folder> <source folder>
 """
@@ -19,7 +20,7 @@ import time
 import unittest
 from pathlib import Path
 
-from chromium import RESOURCES, SITE, STAGE, STATIC, TOOLS, TYPICAL, TYPICAL_SHOWN, Browser, Server
+from browsers import RESOURCES, SITE, STAGE, STATIC, TOOLS, TYPICAL, TYPICAL_SHOWN, Browser, Server
 
 MONTH = 30 * 24 * 3600
 START_URL = json.loads((STATIC / "manifest.webmanifest").read_text(encoding="utf-8"))["start_url"]
@@ -99,7 +100,6 @@ class SiteTest(unittest.TestCase):
                 self.deploy(self.second, served, month_old)
                 ran = []
                 for _ in range(2):  # a returning player opens the page afresh, twice
-                    browser.driver.switch_to.new_window("tab")
                     browser.open(server.url)
                     ran.append(browser.js("return document.querySelector('script[src]').src"
                                           ".split('/').pop()"))
@@ -139,7 +139,7 @@ class SiteTest(unittest.TestCase):
                 shutil.copytree(self.first, site)
                 spoil(site)
                 browser = self.start(eager=True)
-                browser.driver.get(self.serve(site).url)
+                browser.navigate(self.serve(site).url)
                 browser.wait_for("return !document.getElementById('failure').hidden",
                                  "the failure said")
                 failure = browser.element("failure")
