@@ -510,6 +510,8 @@ class WebKit(Selenium):
         ActionChains(self.driver).send_keys(text).perform()
 
     def screenshot(self, path):
+        # WebKit's picture is the last frame it drew: the page's latest change drawn first.
+        self.wait_frames()
         self.driver.save_screenshot(str(path))
 
 

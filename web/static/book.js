@@ -513,11 +513,17 @@ setTimeout(() => {
   }
 
   // Only the rows in view, and a few beyond, are drawn: a book of any length costs the same.
-  function drawRows() {
+  function rowsInView() {
     const height = rowHeight();
-    body.style.height = `${shown.length * height}px`;
     const first = Math.max(0, Math.floor(viewport.scrollTop / height) - kSpare);
     const last = Math.min(shown.length, Math.ceil((viewport.scrollTop + viewport.clientHeight) / height) + kSpare);
+    return [first, last];
+  }
+
+  let drawn = [0, 0];
+  function drawRows() {
+    body.style.height = `${shown.length * rowHeight()}px`;
+    const [first, last] = drawn = rowsInView();
     const lines = [];
     for (let i = first; i < last; ++i) lines.push(drawRow(shown[i], i));
     body.replaceChildren(...lines);
@@ -571,7 +577,11 @@ setTimeout(() => {
       remove([selected]);
     }
   });
-  viewport.addEventListener('scroll', () => requestAnimationFrame(drawRows), { passive: true });
+  // A scroll redraws only when other rows come into view: a row being tapped stays the row.
+  viewport.addEventListener('scroll', () => requestAnimationFrame(() => {
+    const [first, last] = rowsInView();
+    if (first !== drawn[0] || last !== drawn[1]) drawRows();
+  }), { passive: true });
 
   // --- The selected record: its fields, its actions, its pet's timeline --------------------
 
