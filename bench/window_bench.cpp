@@ -4,7 +4,6 @@
 #include <QPushButton>
 
 #include "bench/floor_form.h"
-#include "qt/application.h"
 #include "qt/form1.h"
 #include "tests/qt/qt_form.h"
 #include "tests/support/scripted_runtime.h"
@@ -89,13 +88,3 @@ BENCHMARK(BM_Window_ClicksAndRepaintWithMegabyteBoxes)->Unit(benchmark::kMillise
 
 }  // namespace
 }  // namespace petcalc
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  petcalc::qt::SetUpApplication();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -18,8 +18,10 @@ configure_file(${PROJECT_SOURCE_DIR}/resources/petcalc_version.h.in
                ${PETCALC_VERSION_FOLDER}/petcalc_version.h @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/resources/petcalc.manifest.in
                ${PETCALC_VERSION_FOLDER}/petcalc.manifest @ONLY)
-configure_file(${PROJECT_SOURCE_DIR}/packaging/cn.tenvo.PetCalc.metainfo.xml.in
-               ${PETCALC_VERSION_FOLDER}/cn.tenvo.PetCalc.metainfo.xml @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/${PETCALC_APP_ID}.metainfo.xml.in
+               ${PETCALC_VERSION_FOLDER}/${PETCALC_APP_ID}.metainfo.xml @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/${PETCALC_APP_ID}.desktop.in
+               ${PETCALC_VERSION_FOLDER}/${PETCALC_APP_ID}.desktop @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/petcalc.1.in ${PETCALC_VERSION_FOLDER}/petcalc.1 @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/说明.txt.in ${PETCALC_VERSION_FOLDER}/说明.txt
                @ONLY)

@@ -37,7 +37,7 @@ void SetUpApplication() {
   QApplication::setApplicationName(QStringLiteral("petcalc"));
   QApplication::setApplicationVersion(QStringLiteral(PETCALC_VERSION_TEXT));
   // The desktop entry's name, so that Wayland shells match the window to its entry and icon.
-  QApplication::setDesktopFileName(QStringLiteral("cn.tenvo.PetCalc"));
+  QApplication::setDesktopFileName(QStringLiteral(PETCALC_APP_ID));
   QApplication::setWindowIcon(ApplicationIcon());
   QApplication::setFont(InterfaceFont());
   QAccessible::installFactory(MainWindowAccessible);

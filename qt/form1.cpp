@@ -1,11 +1,17 @@
 #include "qt/form1.h"
 
+#include <QContextMenuEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <limits>
 
+#include "book/captions.h"
 #include "form/layout.h"
+#include "form/stats.h"
 #include "form/tab_order.h"
 #include "qt/command_button.h"
 #include "qt/fonts.h"
@@ -61,8 +67,8 @@ FormsRuntime* Decorated(const RuntimeDecorator& decorate, std::unique_ptr<FormsR
 
 }  // namespace
 
-Form1::Form1(const RuntimeDecorator& decorate)
-    : runtime_(*this, widgets_), calculator_(*Decorated(decorate, decorated_, runtime_)) {
+Form1::Form1(const RuntimeDecorator& decorate, ClickObserver* observer)
+    : runtime_(*this, widgets_), calculator_(*Decorated(decorate, decorated_, runtime_), observer) {
   setObjectName(ToQString(form::kForm1Name));
   setWindowTitle(ToQString(form::kForm1Title));
   resize(form::ClientSize().width, form::ClientSize().height);
@@ -75,6 +81,8 @@ Form1::Form1(const RuntimeDecorator& decorate)
   control(form::kStackedBelowAll)->lower();
   setTabOrderFromTable();
   control(form::kFirstFocus)->setFocus();
+  auto* book = new QShortcut(QKeySequence(Qt::Key_F2), this);
+  connect(book, &QShortcut::activated, this, &Form1::bookWanted);
 }
 
 Form1::~Form1() = default;
@@ -100,7 +108,7 @@ QWidget* Form1::createControl(Control control) {
       break;
     case ControlKind::kPushButton: {
       CommandButton* button = CreateButton(row, this);
-      connect(button, &QPushButton::clicked, this, [this, control] { calculator_.Click(control); });
+      connect(button, &QPushButton::clicked, this, [this, control] { click(control); });
       widgets_.Set(control, button);
       break;
     }
@@ -120,6 +128,54 @@ void Form1::fitLabels() {
     // One measurement of the caption: adjustSize would polish and lay the label out as well.
     label->resize(label->fontMetrics().size(Qt::TextSingleLine, label->text()));
   }
+}
+
+void Form1::click(form::Control clicked) {
+  clicking_ = true;
+  calculator_.Click(clicked);
+  clicking_ = false;
+}
+
+std::vector<QLineEdit*> Form1::boxes() const {
+  std::vector<QLineEdit*> boxes;
+  for (const Control control : Control::All()) {
+    if (control.description().kind == ControlKind::kTextBox) {
+      boxes.push_back(static_cast<QLineEdit*>(widgets_[control]));
+    }
+  }
+  return boxes;
+}
+
+Form1::Held Form1::held() const {
+  Held held{{}, calculator_.Saved()};
+  for (const QLineEdit* box : boxes()) held.texts.push_back(box->text());
+  return held;
+}
+
+void Form1::restore(const Held& held) {
+  const std::vector<QLineEdit*> all = boxes();
+  for (std::size_t i = 0; i < all.size() && i < held.texts.size(); ++i) {
+    all[i]->setText(held.texts[i]);
+  }
+  calculator_.Restore(held.sheet);
+}
+
+void Form1::putBack(const PetStats& stats, std::optional<std::int32_t> target_level) {
+  for (std::size_t i = 0; i < form::kStatBoxCount; ++i) {
+    control(form::StatBox(i))->setText(ToQString(WholeText(stats[i])));
+  }
+  control(form::kTargetLevelBox)
+      ->setText(target_level ? ToQString(WholeText(*target_level)) : QString());
+  control(form::Command1)->click();
+  if (target_level) control(form::Command2)->click();
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  QAction* book = menu.addAction(FromUtf8(book::captions::kTitle));
+  book->setShortcut(QKeySequence(Qt::Key_F2));
+  connect(book, &QAction::triggered, this, &Form1::bookWanted);
+  menu.exec(event->globalPos());
 }
 
 void Form1::setTabOrderFromTable() {

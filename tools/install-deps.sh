@@ -5,13 +5,14 @@
 # tools/npm (npm itself from Debian only where no npm is on PATH: a nodejs package that carries
 # its own conflicts with Debian's). Usage: tools/install-deps.sh [group...]
 # Groups: build (default: compile, run and every test, the validators, the package and its
-# checker, the accessibility test, and the Windows cross build with wine and a font to test it
-# in), web (the WebAssembly build with Emscripten and Node, terser for the page's scripts, the
-# page's three engines: headless Chromium with its driver, WebKitGTK's WebKitWebDriver with Xvfb,
-# Firefox ESR with a WebSocket client for its WebDriver BiDi; Selenium, and axe-core from npm),
-# bench (Google Benchmark, and Lighthouse from npm), screenshot (Xvfb and ImageMagick), art (what
-# tools/make_resources.py draws with), fuzz (clang and libFuzzer), lint
-# (clang-format, clang-tidy and cppcheck), fresh (mmdebstrap, for tools/fresh-check.sh).
+# checker, the accessibility test, strace for the test of the saves' flushes, and the Windows
+# cross build with wine and a font to test it in), web (the WebAssembly build with Emscripten and
+# Node, terser for the page's scripts, the page's three engines: headless Chromium with its
+# driver, WebKitGTK's WebKitWebDriver with Xvfb, Firefox ESR with a WebSocket client for its
+# WebDriver BiDi; Selenium, and axe-core from npm), bench (Google Benchmark, and Lighthouse from
+# npm), screenshot (Xvfb and ImageMagick), art (what tools/make_resources.py draws with), fuzz
+# (clang and libFuzzer), lint (clang-format, clang-tidy and cppcheck), fresh (mmdebstrap, for
+# tools/fresh-check.sh).
 # LOCALE_GEN_FILE names the locale list to edit (default /etc/locale.gen); NPM_TOOLS_ROOT the
 # tree whose tools/npm folders to install (default this one).
 set -euo pipefail
@@ -22,7 +23,7 @@ declare -A GROUPS_PACKAGES=(
            qt6-base-dev qt6-translations-l10n fonts-noto-cjk desktop-file-utils appstream
            dpkg-dev file lintian xvfb xauth x11-utils dbus-daemon dbus-bin at-spi2-core
            python3-pyatspi python3-pil g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-           mingw-w64-x86-64-dev wine64 fonts-arphic-uming"
+           mingw-w64-x86-64-dev wine64 fonts-arphic-uming strace"
   [web]="emscripten nodejs node-terser libfast-float-dev rapidjson-dev python3 python3-selenium chromium
          chromium-driver webkit2gtk-driver firefox-esr python3-websocket xvfb xauth"
   [bench]="libbenchmark-dev libx11-dev libxdamage-dev python3"

@@ -31,7 +31,7 @@ from pathlib import Path
 
 RESOURCES = ["logo.jpg", "logo@2x.png", "logo@3x.png", "petcalc.ico", "icon-192.png",
              "icon-512.png", "icon-maskable-512.png"]
-STATIC = ["manifest.webmanifest", "screenshot-narrow.png", "screenshot-wide.png"]
+STATIC = ["screenshot-narrow.png", "screenshot-wide.png"]
 # What the worker does not keep: the pictures only a browser's install dialog shows, fetched by it
 # from the network when it asks to install, and the host's own file.
 UNCACHED = {"screenshot-narrow.png", "screenshot-wide.png", "_headers"}
@@ -154,6 +154,7 @@ def main(stage, static, resources, site):
         files[name] = unpadded(name, (resources / name).read_bytes())
     for name in STATIC:
         files[name] = (static / name).read_bytes()
+    files["manifest.webmanifest"] = (stage / "manifest.webmanifest").read_bytes()  # its id filled in
     files["_headers"] = headers(policy, [module_name, loader_name, book_module_name,
                                          book_style_name, book_loader_name,
                                          book_script_name]).encode()

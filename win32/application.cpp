@@ -2,8 +2,10 @@
 
 #include <exception>
 
+#include "win32/book_window.h"
 #include "win32/com_apartment.h"
 #include "win32/form1_window.h"
+#include "win32/kept_book.h"
 
 namespace petcalc::win32 {
 
@@ -11,12 +13,17 @@ namespace petcalc::win32 {
 int RunApplication(HINSTANCE instance, int show) {
   int status = 1;
   try {
-    Form1Window window(instance);
+    KeptBook book;
+    Form1Window window(instance, &book);
+    BookWindowOpener book_window(instance, book, window);
     ShowWindow(window.hwnd(), show);
     UpdateWindow(window.hwnd());
+    // Read when the loop turns, after the first paint, which UpdateWindow has made.
+    book.OpenSoon();
     // Started once the window is on the screen, before any message can ask for it.
     const ComApartment com;
-    status = RunMessageLoop(window);
+    status = RunMessageLoop(window,
+                            [&](MSG& message) { return book_window.PreTranslateMessage(message); });
   } catch (const std::exception&) {  // the window could not be made: nothing to show it in
   }
   return status;

@@ -6,7 +6,9 @@
 #include <stdexcept>
 #include <utility>
 
+#include "book/captions.h"
 #include "form/layout.h"
+#include "form/stats.h"
 #include "form/tab_order.h"
 #include "resources/resource_ids.h"
 #include "win32/accessible_name.h"
@@ -23,6 +25,8 @@ using form::ControlKind;
 using form::ControlRow;
 
 constexpr wchar_t kClassName[] = L"PetCalcForm1";
+// The system menu's and the context menu's one item: the book. System commands are multiples of 16.
+constexpr UINT kBookCommand = 0x0F10;
 constexpr int kFirstControlId = 100;
 // The controls are drawn inside the window only, so resizing repaints no control twice.
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
@@ -96,7 +100,8 @@ SIZE FrameSize(int dpi) {
 
 int ControlId(Control control) { return kFirstControlId + static_cast<int>(control.row()); }
 
-Form1Window::Form1Window(HINSTANCE instance) : instance_(instance) {
+Form1Window::Form1Window(HINSTANCE instance, ClickObserver* observer)
+    : instance_(instance), observer_(observer) {
   static const ATOM kRegistered = RegisterWindowClass(instance, Procedure);
   if (kRegistered == 0) throw std::runtime_error("the window class could not be registered");
   const std::wstring title = ToWide(form::kForm1Title);
@@ -154,6 +159,15 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETFOCUS:
       OnSetFocus();
       return 0;
+    case WM_CONTEXTMENU:
+      OnContextMenu(reinterpret_cast<HWND>(wparam), {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wparam & 0xFFF0) == kBookCommand) {
+        WantBook();
+        return 0;
+      }
+      return DefWindowProcW(hwnd_, message, wparam, lparam);
     case WM_DESTROY:
       SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
       hwnd_ = nullptr;
@@ -174,7 +188,11 @@ void Form1Window::OnCreate() {
   }
   SetWindowPos(controls_[form::kStackedBelowAll], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   runtime_ = std::make_unique<Win32Runtime>(hwnd_, controls_);
-  calculator_.emplace(*runtime_);
+  calculator_.emplace(*runtime_, observer_);
+  const std::wstring book = WideFromUtf8(book::captions::kTitle);
+  HMENU system = GetSystemMenu(hwnd_, FALSE);
+  AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(system, MF_STRING, kBookCommand, book.c_str());
   focus_ = controls_[form::kFirstFocus];
   SizeClientArea();
 }
@@ -254,8 +272,64 @@ bool Form1Window::IsKind(HWND window, ControlKind kind) const {
 void Form1Window::OnCommand(HWND sender, UINT code) {
   if (code != BN_CLICKED) return;
   if (const std::optional<Control> control = ControlOf(sender)) {
+    clicking_ = true;
     calculator_->Click(*control);
+    clicking_ = false;
   }
+}
+
+// The boxes keep their own edit menus; elsewhere the window's menu opens the book. From the
+// keyboard (Shift+F10) it opens at the focused control.
+void Form1Window::OnContextMenu(HWND target, POINT at) {
+  if (IsKind(target, ControlKind::kTextBox)) return;
+  if (at.x == -1 && at.y == -1) {
+    RECT focused;
+    GetWindowRect(GetFocus() != nullptr ? GetFocus() : hwnd_, &focused);
+    at = {focused.left, focused.bottom};
+  }
+  HMENU menu = CreatePopupMenu();
+  const std::wstring item = WideFromUtf8(book::captions::kTitle) + L"\tF2";
+  AppendMenuW(menu, MF_STRING, kBookCommand, item.c_str());
+  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+      menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, hwnd_, nullptr));
+  DestroyMenu(menu);
+  if (chosen == kBookCommand) WantBook();
+}
+
+void Form1Window::WantBook() {
+  if (book_wanted) book_wanted();
+}
+
+std::vector<HWND> Form1Window::Boxes() const {
+  std::vector<HWND> boxes;
+  for (const Control control : Control::All()) {
+    if (control.description().kind == ControlKind::kTextBox) boxes.push_back(controls_[control]);
+  }
+  return boxes;
+}
+
+Form1Window::Held Form1Window::held() const {
+  Held held{{}, calculator_->Saved()};
+  for (HWND box : Boxes()) held.texts.push_back(WindowText(box));
+  return held;
+}
+
+void Form1Window::Restore(const Held& held) {
+  const std::vector<HWND> boxes = Boxes();
+  for (std::size_t i = 0; i < boxes.size() && i < held.texts.size(); ++i) {
+    SetWindowTextW(boxes[i], held.texts[i].c_str());
+  }
+  calculator_->Restore(held.sheet);
+}
+
+void Form1Window::PutBack(const PetStats& stats, std::optional<std::int32_t> target_level) {
+  for (std::size_t i = 0; i < form::kStatBoxCount; ++i) {
+    SetWindowTextW(controls_[form::StatBox(i)], ToWide(WholeText(stats[i])).c_str());
+  }
+  SetWindowTextW(controls_[form::kTargetLevelBox],
+                 target_level ? ToWide(WholeText(*target_level)).c_str() : L"");
+  OnCommand(controls_[form::Command1], BN_CLICKED);
+  if (target_level) OnCommand(controls_[form::Command2], BN_CLICKED);
 }
 
 // Read-only boxes ask with WM_CTLCOLORSTATIC too; they keep the edit-field colours, as the
@@ -327,6 +401,11 @@ void Form1Window::OnSetFocus() {
 }
 
 bool Form1Window::PreTranslateMessage(MSG& message) {
+  if (message.message == WM_KEYDOWN && message.wParam == VK_F2 && !IsKeyRepeat(message.lParam) &&
+      (message.hwnd == hwnd_ || IsChild(hwnd_, message.hwnd))) {
+    WantBook();
+    return true;
+  }
   if (message.message == WM_KEYDOWN) {
     const bool in_box = IsKind(message.hwnd, ControlKind::kTextBox);
     if (message.wParam == VK_RETURN) {
@@ -347,9 +426,10 @@ bool Form1Window::PreTranslateMessage(MSG& message) {
   return hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message);
 }
 
-int RunMessageLoop(Form1Window& window) {
+int RunMessageLoop(Form1Window& window, const std::function<bool(MSG&)>& other) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (other && other(message)) continue;
     if (window.PreTranslateMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

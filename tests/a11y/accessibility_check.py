@@ -1,16 +1,18 @@
 #!/usr/bin/python3
 """Reads petcalc's accessible tree over AT-SPI, as a screen reader does, then uses the program
 through the accessibility interface alone: types the typical pet's stats, presses "计 算" and
-reads the sums.
+reads the sums; then presses F2 and reads the book window's headings and the row the click made,
+each cell as a screen reader hears it.
 
 Usage: accessibility_check.py <program> <test-data folder>   (inside a D-Bus session with the
-AT-SPI bus running; the folder holds the build's form.json and typical.json)
+AT-SPI bus running; the folder holds the build's form.json, typical.json and book.json)
 Exit status 0 when every check holds, 1 otherwise."""
 
 import json
 import os
 import subprocess
 import sys
+import tempfile
 import time
 from pathlib import Path
 
@@ -26,6 +28,8 @@ OUTPUTS = [c["accessibleName"] for c in FORM["controls"] if c["kind"] == "box" a
 BUTTONS = {c["name"]: c["caption"] for c in FORM["controls"] if c["kind"] == "button"}
 TYPED = {NAMES[box]: text for box, text in TYPICAL["stats"]}
 SUMS = {NAMES[box]: text for box, text in TYPICAL["afterGrowth"] if box in ("Text25", "Text26")}
+BOOK = json.loads((DATA / "book.json").read_text(encoding="utf-8"))
+F2 = 0xFFBF  # its X keysym
 
 failures = []
 
@@ -61,13 +65,40 @@ def descendants(node):
         yield from descendants(child)
 
 
+def top_level(app, title):
+    return wait_for(lambda: next((c for c in app if c is not None and c.name == title), None),
+                    f"the window {title}")
+
+
+def check_book(app, window):
+    """The book window, opened by F2: its table's headings and the one row the click made."""
+    # A click on the window's corner makes it the active one, which F2 goes to.
+    corner = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(corner.x + 2, corner.y + 2, "b1c")
+    wait_for(lambda: True if window.getState().contains(pyatspi.STATE_ACTIVE) else None,
+             "the main window active")
+    pyatspi.Registry.generateKeyboardEvent(F2, None, pyatspi.KEY_SYM)
+    window = top_level(app, BOOK["title"])
+    table = wait_for(lambda: next((n for n in descendants(window)
+                                   if n.getRole() == pyatspi.ROLE_TABLE), None), "the book's table")
+    cells = table.queryTable()
+    wait_for(lambda: True if cells.nRows == 1 else None, "the click's record")
+    headings = [cells.getColumnHeader(c).name for c in range(cells.nColumns)]
+    check(headings == BOOK["headings"], f"book headings: {headings}")
+    row = [cells.getAccessibleAt(0, c).name for c in range(cells.nColumns)]
+    check(all(heard == wanted or wanted is None for heard, wanted in zip(row, BOOK["typicalRow"])),
+          f"the record's cells: {row}")
+    check(row[-1] != "", "the record's time is silent")
+
+
 def main():
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    home = tempfile.TemporaryDirectory()
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+               XDG_DATA_HOME=home.name)
     program = subprocess.Popen([sys.argv[1]], env=env)
     try:
         app = wait_for(application, "the petcalc application")
-        window = wait_for(lambda: next((c for c in app if c is not None and c.name == TITLE),
-                                       None), f"the window {TITLE}")
+        window = top_level(app, TITLE)
         check(window.getRole() == pyatspi.ROLE_FRAME, f"window role is {window.getRoleName()}")
 
         boxes, buttons = {}, {}
@@ -104,10 +135,12 @@ def main():
                 break
             time.sleep(0.1)
         check(results == SUMS, f"sums read back: {results}")
+        check_book(app, window)
         return 1 if failures else 0
     finally:
         program.terminate()
         program.wait(timeout=10)
+        home.cleanup()
 
 
 if __name__ == "__main__":

@@ -3,10 +3,11 @@
 # holds and declares, has lintian check it, and starts the installed program offscreen to prove
 # it runs. Lintian may name only the maintainer's missing address, and only while the package's
 # Maintainer has none (PETCALC_MAINTAINER).
-# Usage: tests/packaging/package_test.sh <build-folder>
+# Usage: tests/packaging/package_test.sh <build-folder> <app-id>
 set -euo pipefail
 
 build=$(realpath "$1")
+app_id=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
@@ -17,11 +18,11 @@ dpkg-deb -x "$deb" "$work/root"
 failures=0
 fail() { echo "package: $1"; failures=$((failures + 1)); }
 for file in usr/bin/petcalc \
-            usr/share/applications/cn.tenvo.PetCalc.desktop \
-            usr/share/metainfo/cn.tenvo.PetCalc.metainfo.xml \
-            usr/share/icons/hicolor/16x16/apps/cn.tenvo.PetCalc.png \
-            usr/share/icons/hicolor/32x32/apps/cn.tenvo.PetCalc.png \
-            usr/share/icons/hicolor/48x48/apps/cn.tenvo.PetCalc.png \
+            "usr/share/applications/$app_id.desktop" \
+            "usr/share/metainfo/$app_id.metainfo.xml" \
+            "usr/share/icons/hicolor/16x16/apps/$app_id.png" \
+            "usr/share/icons/hicolor/32x32/apps/$app_id.png" \
+            "usr/share/icons/hicolor/48x48/apps/$app_id.png" \
             usr/share/doc/petcalc/copyright \
             usr/share/doc/petcalc/changelog.gz \
             usr/share/man/man1/petcalc.1.gz; do

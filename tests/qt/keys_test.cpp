@@ -6,8 +6,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "qt/book_window.h"
+#include "qt/kept_book.h"
 #include "qt/qt_text.h"
 #include "tests/qt/dialog_answers.h"
 #include "tests/qt/qt_form_test.h"
@@ -35,6 +38,8 @@ Qt::Key QtKey(Key key) {
       return Qt::Key_C;
     case Key::kV:
       return Qt::Key_V;
+    case Key::kF2:
+      return Qt::Key_F2;
   }
   return Qt::Key_unknown;
 }
@@ -63,6 +68,8 @@ void Press(QWidget* target, const KeyStep& step) {
 
 class QtKeys : public QtFormTest, public KeyPlayer, public ::testing::WithParamInterface<KeyCase> {
  protected:
+  QtKeys() : book_(folder_.path()), opener_(book_, window()) {}
+
   void Put(form::TextBox box, std::u16string_view text) override {
     QtForm::Put(box, qt::ToQString(text));
   }
@@ -93,6 +100,15 @@ class QtKeys : public QtFormTest, public KeyPlayer, public ::testing::WithParamI
     return std::nullopt;
   }
   std::u16string Text(form::TextBox box) override { return QtForm::Text(box).toStdU16String(); }
+  bool BookHasFocus() override {
+    return QTest::qWaitFor(
+        [] { return qobject_cast<qt::BookWindow*>(QApplication::activeWindow()) != nullptr; });
+  }
+
+ private:
+  QTemporaryDir folder_;
+  qt::KeptBook book_;
+  qt::BookWindowOpener opener_;
 };
 
 TEST_P(QtKeys, DoWhatTheyMean) {

@@ -8,11 +8,11 @@
 
 namespace petcalc::testing {
 
-// A text as a JSON string, quoted: UTF-8, with the quote, the backslash and control characters
+// A UTF-8 text as a JSON string, quoted, with the quote, the backslash and control characters
 // escaped.
-inline std::string JsonString(std::u16string_view text) {
+inline std::string JsonString(std::string_view utf8) {
   std::string json = "\"";
-  for (const char c : ToUtf8(text)) {
+  for (const char c : utf8) {
     if (c == '"' || c == '\\') {
       json += '\\';
       json += c;
@@ -26,6 +26,7 @@ inline std::string JsonString(std::u16string_view text) {
   }
   return json + "\"";
 }
+inline std::string JsonString(std::u16string_view text) { return JsonString(ToUtf8(text)); }
 
 // An ASCII name (a control's, a kind's) as a JSON string.
 inline std::string JsonName(std::string_view name) { return "\"" + std::string(name) + "\""; }

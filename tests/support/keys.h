@@ -25,7 +25,7 @@ enum Where : unsigned {
   kEverywhere = kFormLayouts | kWebTouch,
 };
 
-enum class Key { kTab, kReturn, kKeypadEnter, kSpace, kEscape, kBackspace, kA, kC, kV };
+enum class Key { kTab, kReturn, kKeypadEnter, kSpace, kEscape, kBackspace, kA, kC, kV, kF2 };
 
 struct Modifiers {
   bool shift = false;
@@ -59,6 +59,8 @@ struct KeyOutcome {
   form::Control focus{};
   // The text of these boxes at the end.
   std::vector<Typing> boxes{};
+  // Instead of `focus`: the book has it, its own window on a desktop, its title on the page.
+  bool book = false;
 };
 
 struct KeyCase {
@@ -99,6 +101,8 @@ class KeyPlayer {
   virtual void CheckDialogsShown() = 0;
   // The control that has the focus, if it is one of the window's.
   virtual std::optional<form::Control> Focused() = 0;
+  // Whether the book has the focus (see KeyOutcome::book).
+  virtual bool BookHasFocus() = 0;
   virtual std::u16string Text(form::TextBox box) = 0;
 };
 

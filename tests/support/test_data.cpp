@@ -1,15 +1,21 @@
 // Writes the tables that the tests outside C++ read, as JSON, into one folder:
 //   test_data <folder>
 // form.json: the window's controls and tab order; scenarios.json: the shared scenarios;
-// keys.json: the keyboard table; typical.json: the typical pet and what the window shows for it.
-// The page's test in Chromium reads them all, the accessibility test over AT-SPI the form and the
-// pet. Run when the build is built: natively, or under Node with the real file system.
+// keys.json: the keyboard table; typical.json: the typical pet and what the window shows for it;
+// book.json: the book window's title, its headings, and the row the typical pet's click makes
+// (null for the time, which the click sets). The page's test in Chromium reads them all, the
+// accessibility test over AT-SPI the form, the pet and the book. Run when the build is built:
+// natively, or under Node with the real file system.
 #include <fstream>
 #include <iostream>
 #include <string>
 
+#include "book/book.h"
+#include "book/book_columns.h"
+#include "book/captions.h"
 #include "form/layout.h"
 #include "form/tab_order.h"
+#include "tests/book/book_fixture.h"
 #include "tests/support/boxes.h"
 #include "tests/support/json.h"
 #include "tests/support/keys.h"
@@ -79,6 +85,8 @@ std::string_view KeyName(Key key) {
       return "C";
     case Key::kV:
       return "V";
+    case Key::kF2:
+      return "F2";
   }
   return {};
 }
@@ -161,7 +169,8 @@ std::string Json(const KeyStep& step) {
 std::string Json(const KeyOutcome& outcome) {
   return "{\"focusAfterEachPress\": " + JsonArray(outcome.focus_after_each_press, ControlName) +
          ", \"focus\": " + ControlName(outcome.focus) +
-         ", \"boxes\": " + JsonArray(outcome.boxes, [](const Typing& t) { return Json(t); }) + "}";
+         ", \"boxes\": " + JsonArray(outcome.boxes, [](const Typing& t) { return Json(t); }) +
+         ", \"book\": " + Bool(outcome.book) + "}";
 }
 
 // The places a set of them names, as the page's test calls them.
@@ -209,6 +218,23 @@ std::string TypicalJson() {
          ",\n \"afterGrowth\": " + JsonArray(shown, json) + "}\n";
 }
 
+std::string BookJson() {
+  book::Book book(book::testing::CountedIds());
+  const book::Record& typical =
+      *book.Find(book.KeepGrowth(book::testing::kTypical, book::testing::At(0)).id);
+  std::string headings;
+  std::string row;
+  for (const book::Column column : book::kColumns) {
+    const char* comma = headings.empty() ? "" : ", ";
+    headings += comma + JsonString(book::HeadingOf(column));
+    row += comma + (column == book::Column::kChanged
+                        ? std::string("null")
+                        : JsonString(book::CellText(typical, column, {})));
+  }
+  return "{\"title\": " + JsonString(book::captions::kTitle) + ",\n \"headings\": [" + headings +
+         "],\n \"typicalRow\": [" + row + "]}\n";
+}
+
 bool Write(const std::string& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary);
   out << text;
@@ -228,7 +254,8 @@ int main(int argc, char** argv) {
   const bool written = Write(folder + "/form.json", FormJson()) &&
                        Write(folder + "/scenarios.json", ScenariosJson()) &&
                        Write(folder + "/keys.json", KeysJson()) &&
-                       Write(folder + "/typical.json", TypicalJson());
+                       Write(folder + "/typical.json", TypicalJson()) &&
+                       Write(folder + "/book.json", BookJson());
   if (!written) std::cerr << "test_data: could not write " << folder << "\n";
   return written ? 0 : 1;
 }

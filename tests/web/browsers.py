@@ -7,7 +7,9 @@ cannot play is marked with `needs`, which says why where it is not played.
 
 The tests are run as <test>.py <build-web folder> <source folder>."""
 
+import atexit
 import base64
+import concurrent.futures
 import functools
 import json
 import os
@@ -23,9 +25,10 @@ from pathlib import Path
 
 import websocket
 from selenium import webdriver
-from selenium.common.exceptions import WebDriverException
+from selenium.common.exceptions import StaleElementReferenceException, WebDriverException
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.webdriver.webkitgtk.service import Service as WebKitGTKService
 
 BUILD, SOURCE = (Path(p).resolve() for p in sys.argv[1:3])
 SITE, STAGE, DATA = BUILD / "site", BUILD / "stage", BUILD / "test-data"
@@ -127,6 +130,7 @@ KEY_EVENTS = {
     "V": ("v", "KeyV", 86, "v", "v"),
     "ArrowDown": ("ArrowDown", "ArrowDown", 40, "", "\ue015"),
     "Delete": ("Delete", "Delete", 46, "", "\ue017"),
+    "F2": ("F2", "F2", 113, "", "\ue032"),
 }
 SHIFT, CONTROL, ALT = "\ue008", "\ue009", "\ue00a"
 ENTER, ESCAPE = "\ue007", "\ue00c"
@@ -277,10 +281,15 @@ class Page:
         if text:
             box.send_keys(text)
 
+    def values(self, names=BOXES):
+        """What each box of `names` shows, read at once: name → text."""
+        return dict(zip(names, self.js(
+            "return arguments[0].map((name) => document.getElementById(name).value)", list(names))))
+
     def put(self, typed):
         """Each [box, text] of `typed` into its box at once, as a paste would."""
-        for name, text in typed:
-            self.js("document.getElementById(arguments[0]).value = arguments[1]", name, text)
+        self.js("for (const [name, text] of arguments[0]) document.getElementById(name).value = text",
+                [[name, text] for name, text in typed])
 
     def focused(self):
         return self.js("return document.activeElement && document.activeElement.id")
@@ -468,30 +477,33 @@ class WebKit(Selenium):
     NEW_TAB = "window"
 
     def __init__(self, layout="form", scale=1, dark=False, eager=False, arguments=(), profile=None):
+        # `eager` is not asked of WebKitWebDriver, whose scripts never answer on a page it loaded
+        # eagerly; the page's load ends before its calculator is asked for, as eager needs.
         super().__init__(layout, scale, dark, profile)
+        if self.kept_profile:
+            self.driver = self.launch(self.profile, dark)
+        else:
+            # A MiniBrowser takes seconds to start: the next one starts while this one is used.
+            shutil.rmtree(self.profile, ignore_errors=True)
+            self.profile, self.driver = take_spare_webkit(dark)
+        self.emulate()
+
+    @classmethod
+    def launch(cls, profile, dark):
         options = webdriver.WebKitGTKOptions()
-        options.binary_location = self.MINIBROWSER
+        options.binary_location = cls.MINIBROWSER
         options.add_argument("--automation")
         # No back-forward cache: a page left and come back to is loaded again.
         options.add_argument("--enable-page-cache=false")
         if dark:
             options.add_argument("--dark-mode")
-        # `eager` is not asked of WebKitWebDriver, whose scripts never answer on a page it loaded
-        # eagerly; the page's load ends before its calculator is asked for, as eager needs.
-        # The browser's data where its profile is: the driver and the browser take this process's
-        # environment as they start.
-        kept = dict(os.environ)
+        # The browser's data where its profile is: the browser takes the driver's environment.
         for folder in ("data", "cache"):
-            Path(self.profile, folder).mkdir(exist_ok=True)
-        os.environ.update(XDG_DATA_HOME=f"{self.profile}/data", XDG_CACHE_HOME=f"{self.profile}/cache",
-                          MESA_SHADER_CACHE_DISABLE="true")
-        try:
-            self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver",
-                                              options=options)
-        finally:
-            os.environ.clear()
-            os.environ.update(kept)
-        self.emulate()
+            Path(profile, folder).mkdir(exist_ok=True)
+        environment = dict(os.environ, XDG_DATA_HOME=f"{profile}/data",
+                           XDG_CACHE_HOME=f"{profile}/cache", MESA_SHADER_CACHE_DISABLE="true")
+        return WebKitDriver(options, environment)
+
 
     def emulate(self):
         width, height = LAYOUTS[self.layout]["width"], LAYOUTS[self.layout]["height"]
@@ -515,13 +527,55 @@ class WebKit(Selenium):
         self.driver.save_screenshot(str(path))
 
 
+class WebKitDriver(webdriver.Remote):
+    """WebKitWebDriver started with an environment of its own (no other thread's), and stopped
+    when quit."""
+
+    def __init__(self, options, environment):
+        self.service = WebKitGTKService("/usr/bin/WebKitWebDriver", env=environment)
+        self.service.start()
+        super().__init__(command_executor=self.service.service_url, options=options)
+
+    def quit(self):
+        try:
+            super().quit()
+        finally:
+            self.service.stop()
+
+
+# The next WebKit browser of each scheme, starting in the background: (profile, a future driver).
+SPARE_WEBKIT = {}
+STARTER = concurrent.futures.ThreadPoolExecutor(max_workers=1)
+
+
+def spare_webkit(dark):
+    profile = tempfile.mkdtemp(prefix="petcalc-webkit-")
+    return profile, STARTER.submit(WebKit.launch, profile, dark)
+
+
+def take_spare_webkit(dark):
+    """A started WebKit browser, and its profile; another starts in its place."""
+    profile, driver = SPARE_WEBKIT.pop(dark, None) or spare_webkit(dark)
+    SPARE_WEBKIT[dark] = spare_webkit(dark)
+    return profile, driver.result()
+
+
+@atexit.register
+def quit_spare_webkits():
+    for profile, driver in SPARE_WEBKIT.values():
+        driver.result().quit()
+        shutil.rmtree(profile, ignore_errors=True)
+    SPARE_WEBKIT.clear()
+
+
 class BidiError(Exception):
     pass
 
 
-class Firefox(Page):
+class FirefoxProcess:
     """Firefox ESR, headless, over WebDriver BiDi: a socket, its commands and its events, with no
-    driver program between them."""
+    driver program between them. Its events go to the browser whose tab they came from, or, from
+    no tab (a service worker's), to the browser made last."""
 
     # Firefox's own prefs for a test that asks nothing of any network and keeps nothing back.
     PREFS = {
@@ -537,15 +591,15 @@ class Firefox(Page):
         "focusmanager.testmode": True,
     }
 
-    def __init__(self, layout="form", scale=1, dark=False, eager=False, arguments=(), profile=None):
-        super().__init__(layout, scale, dark, profile)
+    def __init__(self, profile, dark):
+        self.profile = profile
         prefs = dict(self.PREFS)
         prefs["layout.css.prefers-color-scheme.content-override"] = 0 if dark else 1
-        with open(Path(self.profile) / "user.js", "w", encoding="utf-8") as user:
+        with open(Path(profile) / "user.js", "w", encoding="utf-8") as user:
             for name, value in prefs.items():
                 user.write(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n")
         self.process = subprocess.Popen(
-            ["firefox-esr", "--headless", "--no-remote", "--profile", self.profile,
+            ["firefox-esr", "--headless", "--no-remote", "--profile", profile,
              "--remote-debugging-port=0", "about:blank"],
             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
         address = None
@@ -557,15 +611,11 @@ class Firefox(Page):
         self.drain.start()
         self.socket = websocket.create_connection(address + "/session", suppress_origin=True)
         self.sent = 0
-        self.events = []
-        self.eager = eager
+        self.owners = {}  # tab → the browser it is of
+        self.latest = None
         self.command("session.new", {"capabilities": {"alwaysMatch": {"acceptInsecureCerts": True}}})
         self.command("session.subscribe", {"events": ["log.entryAdded",
                                                       "network.beforeRequestSent"]})
-        # The tab Firefox starts with never gets the focus of a headless window: one of its own.
-        first = self.command("browsingContext.getTree", {})["contexts"][0]["context"]
-        self.context = first
-        self.new_tab()
 
     def command(self, method, parameters):
         self.sent += 1
@@ -580,10 +630,66 @@ class Firefox(Page):
 
     def take(self, event):
         method, parameters = event.get("method"), event.get("params", {})
+        tab = parameters.get("context") or parameters.get("source", {}).get("context")
+        browser = self.owners.get(tab, self.latest)
+        if browser is None:
+            return
         if method == "log.entryAdded" and parameters.get("level") == "error":
-            self.console.append(parameters.get("text"))
+            browser.console.append(parameters.get("text"))
         elif method == "network.beforeRequestSent":
-            self.requested.append(parameters["request"]["url"])
+            browser.requested.append(parameters["request"]["url"])
+
+    def close(self):
+        try:
+            self.command("session.end", {})
+        except (BidiError, websocket.WebSocketException):
+            pass
+        self.socket.close()
+        self.process.terminate()
+        self.process.wait(20)
+        self.drain.join(20)
+        self.process.stdout.close()
+
+
+# One Firefox for each scheme, shared by every browser of the run that keeps no profile: each in a
+# user context of its own, whose storage, caches and service workers no other sees. A Firefox
+# takes seconds to start.
+SHARED_FIREFOX = {}
+
+
+def shared_firefox(dark):
+    if dark not in SHARED_FIREFOX:
+        profile = tempfile.mkdtemp(prefix="petcalc-firefox-shared-")
+        SHARED_FIREFOX[dark] = FirefoxProcess(profile, dark)
+
+        def end():
+            SHARED_FIREFOX.pop(dark).close()
+            shutil.rmtree(profile, ignore_errors=True)
+        atexit.register(end)
+    return SHARED_FIREFOX[dark]
+
+
+class Firefox(Page):
+    """A browser in Firefox ESR: a user context of the run's shared Firefox, or a Firefox of its
+    own where it keeps a profile across its closing."""
+
+    def __init__(self, layout="form", scale=1, dark=False, eager=False, arguments=(), profile=None):
+        super().__init__(layout, scale, dark, profile)
+        self.eager = eager
+        if self.kept_profile:
+            self.firefox = FirefoxProcess(self.profile, dark)
+            self.user_context = None
+        else:
+            self.firefox = shared_firefox(dark)
+            self.user_context = self.command("browser.createUserContext", {})["userContext"]
+        self.firefox.latest = self
+        # The tab Firefox starts with never gets the focus of a headless window: one of its own.
+        self.context = None
+        self.replaced = None
+        self.new_tab(close_this=False)
+
+    def command(self, method, parameters):
+        return self.firefox.command(method, parameters)
 
     def emulate(self):
         shape = LAYOUTS[self.layout]
@@ -604,6 +710,9 @@ class Firefox(Page):
     def navigate(self, url):
         self.command("browsingContext.navigate", {"context": self.context, "url": url,
                                                   "wait": "interactive" if self.eager else "complete"})
+        if self.replaced:
+            self.command("browsingContext.close", {"context": self.replaced})
+            self.replaced = None
 
     def refresh(self):
         self.command("browsingContext.reload", {"context": self.context, "wait": "complete"})
@@ -628,10 +737,15 @@ class Firefox(Page):
         self.command("browsingContext.activate", {"context": tab})
 
     def new_tab(self, close_this=True):
+        # The tab replaced closes once the new one has its page: a service worker left with no page
+        # may be on its way down as the next page's request reaches it, and Firefox then fails
+        # the navigation (NS_ERROR_INTERCEPTION_FAILED).
         old = self.context
-        self.context = self.command("browsingContext.create", {"type": "tab"})["context"]
-        if close_this:
-            self.command("browsingContext.close", {"context": old})
+        where = {"userContext": self.user_context} if self.user_context else {}
+        self.context = self.command("browsingContext.create", {"type": "tab", **where})["context"]
+        self.firefox.owners[self.context] = self
+        if close_this and old:
+            self.replaced = old
         self.emulate()
 
     # Values between Python and the page, as WebDriver BiDi carries them.
@@ -720,21 +834,26 @@ class Firefox(Page):
     def keys(self, *keys):
         self.type("".join(keys))
 
+    def type_into(self, name, text):
+        # The box found, emptied and focused in one call: each call is a round trip.
+        self.js("""const box = document.getElementById(arguments[0]);
+                   box.value = ''; box.dispatchEvent(new Event('input', {bubbles: true}));
+                   box.focus();""", name)
+        if text:
+            self.type(text)
+
     def screenshot(self, path):
         shot = self.command("browsingContext.captureScreenshot",
                             {"context": self.context, "origin": "document"})
         Path(path).write_bytes(base64.b64decode(shot["data"]))
 
     def close(self):
-        try:
-            self.command("session.end", {})
-        except (BidiError, websocket.WebSocketException):
-            pass
-        self.socket.close()
-        self.process.terminate()
-        self.process.wait(20)
-        self.drain.join(20)
-        self.process.stdout.close()
+        if self.user_context:
+            self.command("browser.removeUserContext", {"userContext": self.user_context})
+        else:
+            self.firefox.close()
+        for tab in [t for t, b in self.firefox.owners.items() if b is self]:
+            del self.firefox.owners[tab]
         if not self.kept_profile:
             shutil.rmtree(self.profile, ignore_errors=True)
 
@@ -762,6 +881,9 @@ class FirefoxElement:
               return element.contains(document.elementFromPoint(x, y)) ? [x, y] : [null, null];""")
             if x is not None:
                 break
+            # Drawn again meanwhile, as Selenium says of a stale element in the other engines.
+            if not self.run("return element.isConnected"):
+                raise StaleElementReferenceException("the element is no longer in the page")
             if time.monotonic() > deadline:
                 raise AssertionError("the element stays covered")
         self.browser.actions([{

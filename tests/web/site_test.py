@@ -55,6 +55,8 @@ class SiteTest(unittest.TestCase):
     def tearDownClass(cls):
         shutil.rmtree(cls.work, ignore_errors=True)
 
+    deployed = 0  # when the last build was deployed, as its files' times say
+
     def start(self, **options):
         browser = Browser(**options)
         self.addCleanup(browser.close)
@@ -67,12 +69,16 @@ class SiteTest(unittest.TestCase):
 
     def deploy(self, build, served, month_old):
         """`build` over what `served` held, as a host's upload would put it."""
+        # A month old, and later than the last build's by whole seconds, as a Last-Modified counts
+        # them: a build deployed within the second of the last is "not modified" to a browser.
+        when = max(time.time() - MONTH, self.deployed + 2)
+        self.deployed = when
         for old in served.iterdir():
             old.unlink()
         for new in build.iterdir():
             shutil.copy(new, served / new.name)
             if month_old:
-                os.utime(served / new.name, (time.time() - MONTH, time.time() - MONTH))
+                os.utime(served / new.name, (when, when))
 
     def wait_for_the_worker(self, browser, build):
         """Until the worker of `build` controls the page, active, with its cache of all its files

@@ -70,14 +70,49 @@ void DialogAnswerer::Poll() {
   }
 }
 
-Form1Test::Form1Test() : window_(std::make_unique<Form1Window>(GetModuleHandleW(nullptr))) {
+TemporaryFolder::TemporaryFolder() {
+  wchar_t temporary[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH, temporary);
+  static int made = 0;
+  path_ = std::wstring(temporary) + L"petcalc-test-" + std::to_wstring(GetCurrentProcessId()) +
+          L"-" + std::to_wstring(++made);
+  CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+TemporaryFolder::~TemporaryFolder() {
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        DeleteFileW((path_ + L"\\" + found.cFileName).c_str());
+      }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(path_.c_str());
+}
+
+std::string TemporaryFolder::utf8() const { return Utf8FromWide(path_); }
+
+Form1Test::Form1Test(const std::string& book_file)
+    : book_(std::make_unique<KeptBook>(folder_.utf8())),
+      window_(std::make_unique<Form1Window>(GetModuleHandleW(nullptr), book_.get())),
+      opener_(std::make_unique<BookWindowOpener>(GetModuleHandleW(nullptr), *book_, *window_)) {
+  if (!book_file.empty()) {
+    Win32BookFiles files;
+    EXPECT_EQ(files.Replace(folder_.utf8() + "\\book.json", book_file), "");
+  }
   ShowWindow(window_->hwnd(), SW_SHOWNORMAL);
   UpdateWindow(window_->hwnd());
+  book_->OpenSoon();
   Pump();
 }
 
 Form1Test::~Form1Test() {
+  opener_.reset();
   window_.reset();
+  book_.reset();
   // The window ended its thread's loop as it closed; later windows run on.
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -124,6 +159,7 @@ void Form1Test::Pump() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) continue;
+    if (opener_->PreTranslateMessage(message)) continue;
     if (window_->PreTranslateMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

@@ -10,7 +10,9 @@
 #include <string_view>
 
 #include "form/controls.h"
+#include "win32/book_window.h"
 #include "win32/form1_window.h"
+#include "win32/kept_book.h"
 
 namespace petcalc::win32::testing {
 
@@ -57,13 +59,33 @@ inline HWND ControlWindow(HWND window, form::Control control) {
   return GetDlgItem(window, ControlId(control));
 }
 
-// The real window, shown, with helpers that act as a user would through its messages.
+// A folder of the test's own under the temporary folder, deleted with what it holds.
+class TemporaryFolder {
+ public:
+  TemporaryFolder();
+  ~TemporaryFolder();
+  TemporaryFolder(const TemporaryFolder&) = delete;
+  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+  const std::wstring& path() const { return path_; }
+  std::string utf8() const;
+
+ private:
+  std::wstring path_;
+};
+
+// The real window, shown, its clicks kept in a book in a folder of the test's own (written there
+// as the program writes it, if `book_file` is given), its book window opened as the program opens
+// it; with helpers that act as a user would through its messages.
 class Form1Test : public ::testing::Test {
  protected:
-  Form1Test();
+  explicit Form1Test(const std::string& book_file = {});
   ~Form1Test() override;
 
   Form1Window& window() { return *window_; }
+  KeptBook& book() { return *book_; }
+  BookWindowOpener& opener() { return *opener_; }
+  const TemporaryFolder& folder() const { return folder_; }
   HWND Control(form::Control control) const { return ControlWindow(window_->hwnd(), control); }
   std::wstring Text(form::TextBox box) const;
   // Replaces a box's text character by character, as typing does.
@@ -79,7 +101,10 @@ class Form1Test : public ::testing::Test {
   DialogAnswerer answerer_;
 
  private:
+  TemporaryFolder folder_;
+  std::unique_ptr<KeptBook> book_;
   std::unique_ptr<Form1Window> window_;
+  std::unique_ptr<BookWindowOpener> opener_;
 };
 
 // What a screen reader reads of a window: the name and the role of its client object.

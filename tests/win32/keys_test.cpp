@@ -36,6 +36,8 @@ WORD VirtualKey(Key key) {
       return 'C';
     case Key::kV:
       return 'V';
+    case Key::kF2:
+      return VK_F2;
   }
   return 0;
 }
@@ -78,6 +80,11 @@ class Win32Keys : public Form1Test,
     return std::nullopt;
   }
   std::u16string Text(form::TextBox box) override { return FromWide(Form1Test::Text(box)); }
+  bool BookHasFocus() override {
+    Pump();
+    HWND active = GetActiveWindow();
+    return active != nullptr && active != window().hwnd() && WindowText(active) == L"宠物记录";
+  }
 };
 
 TEST_P(Win32Keys, DoWhatTheyMean) {

@@ -32,15 +32,19 @@ setTimeout(() => {
       document.head.append(loader);
     }).then(() => createPetBook({ locateFile: () => '@BOOKMODULE@' })).then((made) => {
       module = made;
-      if (unread) load(unread);
-      unread = null;
-      for (const r of json('rows')) {
-        const row = asRow(r);
-        rows.set(row.id, row);
-      }
-      drawSoon();
+      takeUnread();
     });
     return making;
+  }
+  // What the database held into the book, and the book's rows from it.
+  function takeUnread() {
+    if (unread) load(unread);
+    unread = null;
+    for (const r of json('rows')) {
+      const row = asRow(r);
+      rows.set(row.id, row);
+    }
+    drawSoon();
   }
 
   // A call into the module; strings cross as UTF-8 in its memory, freed after.
@@ -137,8 +141,11 @@ setTimeout(() => {
   async function readStored() {
     const database = await open();
     const transaction = database.transaction(['entries', 'meta'], 'readonly');
+    const entries = transaction.objectStore('entries');
+    // Counted before they are read, so that a book with records fetches its module meanwhile.
+    request(entries.count()).then((count) => { if (count) needModule().catch(() => {}); });
     const [values, format, on] = await Promise.all([
-      request(transaction.objectStore('entries').getAll()),
+      request(entries.getAll()),
       request(transaction.objectStore('meta').get('format')),
       request(transaction.objectStore('meta').get('keeping')),
     ]);
@@ -376,6 +383,19 @@ setTimeout(() => {
             element('label', { class: 'book-filter' }, element('span', { text: '筛选' }), filter),
             compareButton, exportButton, importButton, clearButton, fileInput),
     notice, alerts, list, empty, compared, detail);
+
+  // F2 opens the book from anywhere outside a dialog: the focus on its title, or, inside the book
+  // with a record chosen, on the record's name, as F2 renames on a desktop. Pressed before the
+  // book is on the page, the focus goes to it once it is.
+  let titleWanted = false;
+  document.addEventListener('keydown', (event) => {
+    if (event.key !== 'F2' || event.repeat || document.querySelector('dialog[open]')) return;
+    event.preventDefault();
+    const name = document.getElementById('book-name');
+    if (name && section.contains(document.activeElement) && !detail.hidden) name.focus();
+    else if (section.isConnected) title.focus();
+    else titleWanted = true;
+  });
 
   // The columns of the desktop's table: heading, how a row shows it, how it sorts.
   // Names in pinyin order, by the browser's collator, made when first asked for: making one takes
@@ -930,10 +950,14 @@ setTimeout(() => {
     } else {
       alarm('storage', '这个浏览器不能保存宠物记录（可能是无痕窗口或存储已关闭）。本次打开期间的记录仍会列出，计算器照常可用。');
     }
-    if (unread) await needModule();
+    if (unread) {
+      await needModule();
+      if (unread) takeUnread();  // the module came before what the database held
+    }
     // The book reaches the screen in steps, none long enough to hold up what the player does.
     await nextTask();
     document.querySelector('footer').after(section, dialog);
+    if (titleWanted) title.focus();
     wire();
     await nextTask();
     draw();
