@@ -20,7 +20,8 @@ import time
 import unittest
 from pathlib import Path
 
-from browsers import RESOURCES, SITE, STAGE, STATIC, TOOLS, TYPICAL, TYPICAL_SHOWN, Browser, Server
+from browsers import (ENGINE, RESOURCES, SITE, STAGE, STATIC, TOOLS, TYPICAL, TYPICAL_SHOWN, Browser,
+                      Server)
 
 MONTH = 30 * 24 * 3600
 START_URL = json.loads((STATIC / "manifest.webmanifest").read_text(encoding="utf-8"))["start_url"]
@@ -80,6 +81,22 @@ class SiteTest(unittest.TestCase):
             if month_old:
                 os.utime(served / new.name, (when, when))
 
+    def open_afresh(self, browser, url):
+        """The page opened in a new tab, as a returning player opens it. In WebKitGTK, once more
+        where the worker being replaced by the new build's failed the load, as a player would
+        reload: WebKit ends the fetches of a worker it stops (WebKit bug 275613, mended there for
+        some navigations only), and the tab shows "Service Worker context closed", or the page
+        its words that the calculator did not load."""
+        try:
+            browser.open(url)
+        except AssertionError:
+            if ENGINE != "webkit" or not browser.js(
+                    "return document.body.innerText.includes('Service Worker context closed')"
+                    " || document.getElementById('failure')?.hidden === false"):
+                raise
+            print("site test: the load failed as the worker was replaced; opened again", file=sys.stderr)
+            browser.open(url)
+
     def wait_for_the_worker(self, browser, build):
         """Until the worker of `build` controls the page, active, with its cache of all its files
         the site's only one."""
@@ -106,7 +123,7 @@ class SiteTest(unittest.TestCase):
                 self.deploy(self.second, served, month_old)
                 ran = []
                 for _ in range(2):  # a returning player opens the page afresh, twice
-                    browser.open(server.url)
+                    self.open_afresh(browser, server.url)
                     ran.append(browser.js("return document.querySelector('script[src]').src"
                                           ".split('/').pop()"))
                 self.assertEqual(ran[-1], loader(self.second), f"the builds run: {ran}")
@@ -170,4 +187,4 @@ class SiteTest(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    unittest.main(argv=sys.argv[:1] + sys.argv[3:], verbosity=2)
