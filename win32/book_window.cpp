@@ -19,6 +19,7 @@
 #include "form/stats.h"
 #include "win32/dialogs.h"
 #include "win32/list_dialog.h"
+#include "win32/system_library.h"
 #include "win32/timeline_chart.h"
 #include "win32/wide_text.h"
 
@@ -123,7 +124,8 @@ bool Ask(HWND owner, const std::wstring& title, const std::wstring& text,
   config.pButtons = buttons.data();
   config.nDefaultButton = IDOK;
   int chosen = IDCANCEL;
-  if (FAILED(TaskDialogIndirect(&config, &chosen, nullptr, nullptr))) return false;
+  auto* ask = CommonControls().Get<decltype(TaskDialogIndirect)>("TaskDialogIndirect");
+  if (ask == nullptr || FAILED(ask(&config, &chosen, nullptr, nullptr))) return false;
   return chosen == IDOK;
 }
 
@@ -159,7 +161,9 @@ std::wstring ChooseFile(HWND owner, bool saving, const std::wstring& suggested, 
   } else {
     dialog.Flags |= OFN_FILEMUSTEXIST;
   }
-  if (!(saving ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return {};
+  auto* choose = CommonDialogs().Get<decltype(GetOpenFileNameW)>(saving ? "GetSaveFileNameW"
+                                                                        : "GetOpenFileNameW");
+  if (choose == nullptr || !choose(&dialog)) return {};
   filter = dialog.nFilterIndex;
   file.resize(wcslen(file.c_str()));
   return file;
@@ -191,6 +195,13 @@ void AddColumn(HWND list, int index, const std::wstring& heading, int width, boo
   ListView_InsertColumn(list, index, &column);
 }
 
+// The list view's class, from comctl32 loaded now: the book's lists and its import's preview.
+bool ListViewsReady() {
+  auto* init = CommonControls().Get<decltype(InitCommonControlsEx)>("InitCommonControlsEx");
+  const INITCOMMONCONTROLSEX wanted{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
+  return init != nullptr && init(&wanted);
+}
+
 ATOM RegisterClassOnce(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof(window_class);
@@ -209,6 +220,7 @@ BookWindow::BookWindow(HINSTANCE instance, KeptBook& kept, Form1Window& window)
     : kept_(kept), window_(window) {
   static const ATOM kRegistered = RegisterClassOnce(instance, Procedure);
   if (kRegistered == 0) throw std::runtime_error("the book's window class could not be registered");
+  if (!ListViewsReady()) throw std::runtime_error("the book's list could not be made");
   const std::wstring title = W(captions::kTitle);
   const int dpi = static_cast<int>(GetDpiForSystem());
   // WM_NCCREATE sets hwnd_.

@@ -7,11 +7,6 @@
 namespace petcalc::win32 {
 namespace {
 
-SystemLibrary& Ole32() {
-  static SystemLibrary library(L"ole32.dll");
-  return library;
-}
-
 // RPC_E_CHANGED_MODE leaves COM usable in the mode the thread already has; only a successful
 // call, S_FALSE included, is balanced by CoUninitialize.
 bool Join() {

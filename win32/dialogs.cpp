@@ -165,8 +165,7 @@ void LayOutMessage(HWND dialog) {
 
 // The common controls' LoadIconWithScaleDown, which mingw-w64's import library lacks.
 HRESULT LoadScaledIcon(PCWSTR name, int size, HICON* icon) {
-  static SystemLibrary common_controls(L"comctl32.dll");
-  auto* load = common_controls.Get<decltype(LoadIconWithScaleDown)>("LoadIconWithScaleDown");
+  auto* load = CommonControls().Get<decltype(LoadIconWithScaleDown)>("LoadIconWithScaleDown");
   return load != nullptr ? load(nullptr, name, size, size, icon) : E_NOTIMPL;
 }
 

@@ -28,4 +28,23 @@ class SystemLibrary {
   UniqueLibrary module_;
 };
 
+// The system's libraries that only the book and the dialogs call, each loaded once, when first
+// called: none is loaded before the window shows.
+inline SystemLibrary& CommonControls() {  // version 6, as the program's manifest asks
+  static SystemLibrary library(L"comctl32.dll");
+  return library;
+}
+inline SystemLibrary& CommonDialogs() {
+  static SystemLibrary library(L"comdlg32.dll");
+  return library;
+}
+inline SystemLibrary& Shell() {
+  static SystemLibrary library(L"shell32.dll");
+  return library;
+}
+inline SystemLibrary& Ole32() {
+  static SystemLibrary library(L"ole32.dll");
+  return library;
+}
+
 }  // namespace petcalc::win32

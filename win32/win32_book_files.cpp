@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "book/problems.h"
+#include "win32/system_library.h"
 #include "win32/wide_text.h"
 
 namespace petcalc::win32 {
@@ -122,7 +123,9 @@ book::FileBytes Win32BookFiles::Read(const std::string& path) {
 }
 
 std::string Win32BookFiles::MakeFolder(const std::string& path) {
-  const int made = SHCreateDirectoryExW(nullptr, WideFromUtf8(path).c_str(), nullptr);
+  auto* make = Shell().Get<decltype(SHCreateDirectoryExW)>("SHCreateDirectoryExW");
+  if (make == nullptr) return LastReason();
+  const int made = make(nullptr, WideFromUtf8(path).c_str(), nullptr);
   if (made == ERROR_SUCCESS || made == ERROR_ALREADY_EXISTS || made == ERROR_FILE_EXISTS) return {};
   return Reason(static_cast<DWORD>(made));
 }
@@ -180,13 +183,16 @@ book::BookFiles::Locked Win32BookFiles::Lock(const std::string& path) {
 }
 
 std::string DefaultBookFolder() {
+  auto* find = Shell().Get<decltype(SHGetKnownFolderPath)>("SHGetKnownFolderPath");
+  auto* release = Ole32().Get<decltype(CoTaskMemFree)>("CoTaskMemFree");
+  if (find == nullptr || release == nullptr) return {};
   wchar_t* roaming = nullptr;
-  if (FAILED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &roaming))) {
-    CoTaskMemFree(roaming);
+  if (FAILED(find(FOLDERID_RoamingAppData, 0, nullptr, &roaming))) {
+    release(roaming);
     return {};
   }
   std::wstring folder = std::wstring(roaming) + L"\\Tenvo\\PetCalc";
-  CoTaskMemFree(roaming);
+  release(roaming);
   return Utf8FromWide(folder);
 }
 
