@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -228,7 +229,10 @@ testing::ModalAnswerer::Handler ChooseFile(const QString& path) {
   return [path](QWidget* dialog) {
     auto* files = qobject_cast<QFileDialog*>(dialog);
     ASSERT_NE(files, nullptr) << "not a file dialog";
-    files->selectFile(path);
+    // Typed, not selectFile(), which leaves the name field as it is while it has the focus.
+    auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr) << "a file dialog without its name field";
+    name->setText(path);
     static_cast<QDialog*>(files)->accept();  // as Enter in its name field
   };
 }
