@@ -165,9 +165,9 @@ return axe.run(document).then((r) => [
 
 class Server:
     """A folder on a free port of 127.0.0.1, until stopped, every answer with `headers` added
-    and the files whose names end with one of `slow` held back by `delay` seconds."""
+    and each file whose name ends with a key of `slow` held back by that many seconds."""
 
-    def __init__(self, folder=SITE, headers=None, slow=(), delay=0):
+    def __init__(self, folder=SITE, headers=None, slow=None):
         connections = self.connections = set()
 
         class Handler(web_serve.Handler):
@@ -181,8 +181,9 @@ class Server:
                 super().end_headers()
 
             def send_head(self):
-                if self.path.endswith(tuple(slow)):
-                    time.sleep(delay)
+                for ending, seconds in (slow or {}).items():
+                    if self.path.endswith(ending):
+                        time.sleep(seconds)
                 return super().send_head()
 
         self.http = web_serve.serve(str(folder), 0, Handler)

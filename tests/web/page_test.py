@@ -318,7 +318,7 @@ class PageTest(EngineTest):
                 self.assertEqual(browser.axe(), [], f"with the {dialog} open")
 
     def test_a_click_before_the_calculator_is_ready_runs_once_it_is(self):
-        slow = Server(slow=(".wasm",), delay=1.5)
+        slow = Server(slow={".wasm": 1.5})
         self.addCleanup(slow.stop)
         browser = self.start(eager=True)
         browser.navigate(slow.url)
@@ -398,7 +398,9 @@ class PageTest(EngineTest):
         self.assertEqual(browser.values(), kept)
 
     def test_a_click_cut_off_by_the_tab_did_not_happen_and_typing_while_loading_stays(self):
-        slow = Server(slow=(".wasm",), delay=1.5)
+        # The reload must meet a module still on its way: neither the worker the first load
+        # registers nor the browser's cache may answer it at once.
+        slow = Server(slow={".wasm": 1.5, "sw.js": 30}, headers={"Cache-Control": "no-store"})
         self.addCleanup(slow.stop)
         browser = self.start(eager=True)
         browser.open(slow.url)
