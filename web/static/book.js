@@ -954,8 +954,11 @@ setTimeout(() => {
       await needModule();
       if (unread) takeUnread();  // the module came before what the database held
     }
-    // The book reaches the screen in steps, none long enough to hold up what the player does.
+    // The book reaches the screen in steps, none long enough to hold up what the player does;
+    // never without its style, nor its list without its roles.
+    await styled;
     await nextTask();
+    drawHead();
     document.querySelector('footer').after(section, dialog);
     if (titleWanted) title.focus();
     wire();
@@ -968,7 +971,9 @@ setTimeout(() => {
     await openShared();
   }
 
-  document.head.append(element('link', { rel: 'stylesheet', href: '@BOOKSTYLE@' }));
+  const style = element('link', { rel: 'stylesheet', href: '@BOOKSTYLE@' });
+  const styled = new Promise((resolve) => { style.onload = style.onerror = resolve; });
+  document.head.append(style);
   ('indexedDB' in window ? readStored() : Promise.reject(new Error('none')))
     .catch((error) => ({ error }))
     .then(start)
