@@ -28,9 +28,10 @@ windows: deps
 	cmake --preset windows
 	cmake --build --preset windows
 
-# Its tests under wine, on a virtual display of their own.
+# Its tests under wine, on a virtual display of their own (never reset between them: a program
+# connecting while Xvfb resets is refused).
 windows-test: windows
-	xvfb-run -a -s "-screen 0 1280x800x24" ctest --preset windows --output-on-failure
+	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" ctest --preset windows --output-on-failure
 
 # The calculator in a browser: build-web/site/, a folder any static host serves as it is.
 web: deps

@@ -87,7 +87,7 @@ readme_test() { in_root 'cd /work/main && make test'; }
 
 # make run, under a virtual display, until tools/find-window.sh sees the window.
 readme_run() {
-  in_root "cd /work/main && xvfb-run -a -s '-screen 0 1280x800x24' bash -c '
+  in_root "cd /work/main && xvfb-run -a -s '-screen 0 1280x800x24 -noreset' bash -c '
     make run >/tmp/run.log 2>&1 &
     tools/find-window.sh \"$title\" 120 >/dev/null || { cat /tmp/run.log; exit 1; }
     echo \"fresh-check: the window \\\"$title\\\" appeared\"

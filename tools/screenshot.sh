@@ -15,7 +15,7 @@ out=$(realpath "${2:-build}")
 shoot() {
   local file=$1
   shift
-  xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+  xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash -c '
     set -euo pipefail
     file=$1
     shift

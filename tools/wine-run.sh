@@ -81,6 +81,6 @@ fi
 build=$(build_of "$1") || refuse "$1 is in no build tree"
 prepare "$build"
 if [[ -z ${DISPLAY:-} ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x800x24" "$wine" "$@"
+  exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" "$wine" "$@"
 fi
 exec "$wine" "$@"

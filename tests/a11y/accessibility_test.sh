@@ -12,7 +12,9 @@ for tool in xvfb-run dbus-run-session dbus-send "$launcher"; do
   command -v "$tool" >/dev/null || { echo "accessibility: $tool is missing (tools/install-deps.sh)"; exit 1; }
 done
 
-exec xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- bash -c '
+# -noreset: Xvfb otherwise resets as its last client leaves (here the bus launcher, which sets a
+# property on the root window), and a client connecting meanwhile is refused (xorg/xserver#1102).
+exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" dbus-run-session -- bash -c '
   "$0" --launch-immediately &
   for _ in $(seq 100); do
     if dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 if [[ -z ${DISPLAY:-} ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" "$0" "$@"
 fi
 tools=$(realpath "$(dirname "$0")/../../tools")
 
