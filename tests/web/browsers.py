@@ -314,6 +314,9 @@ class Page:
         """Until the page has drawn what it was last told."""
         self.js_async("requestAnimationFrame(() => requestAnimationFrame(arguments[arguments.length - 1]))")
 
+    def collect(self):
+        """Gathers what the driver has logged so far, where it logs only when asked."""
+
 
 class Selenium(Page):
     """An engine driven over Selenium's WebDriver."""
@@ -380,9 +383,6 @@ class Selenium(Page):
         self.driver.quit()
         if not self.kept_profile:
             shutil.rmtree(self.profile, ignore_errors=True)
-
-    def collect(self):
-        pass
 
     def emulate(self):
         pass

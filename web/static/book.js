@@ -34,6 +34,7 @@ setTimeout(() => {
       module = made;
       takeUnread();
     });
+    making.catch(() => { making = null; });  // the next need tries again
     return making;
   }
   // What the database held into the book, and the book's rows from it.
@@ -276,7 +277,12 @@ setTimeout(() => {
 
   function keep(click) {
     if (!click.byPlayer || !keeping) return;
-    if (module) keepNow(click); else needModule().then(() => keepNow(click));
+    if (module) {
+      keepNow(click);
+      return;
+    }
+    needModule().then(() => keepNow(click), () => alarm('module',
+      '宠物记录未能载入，这次计算没有记下。计算器照常可用；请检查网络后重新载入页面。', true));
   }
 
   function keepNow(click) {
