@@ -192,6 +192,38 @@ class BookTest(EngineTest):
         browser.element("Command1").click()
         browser.wait_until_idle()
 
+    def test_a_start_reads_the_snapshot_with_later_changes_over_it_and_passes_a_bad_one_over(self):
+        browser = self.start()
+        self.open(browser)
+        self.weigh(browser, STATS)
+        # The first name is stored after the snapshot the start wrote, the second after the
+        # snapshot of the start that read the first.
+        for name in ("小白", "大白"):
+            self.select_first(browser)
+            before = self.stored_entries(browser)
+            browser.js("""const field = document.getElementById('book-name');
+                          field.value = arguments[0];
+                          field.dispatchEvent(new Event('change'));""", name)
+            self.wait_stored_change(browser, before, name)
+            browser.reload()
+            browser.wait_for("return document.documentElement.dataset.book === 'ready'", "the book")
+            self.assertEqual([row[2] for row in self.rows(browser)], [name])
+        self.weigh(browser, OTHER)
+        for snapshot in ("'not a snapshot'",
+                         "{ ids: 'r', lengths: new Int32Array([4]), bytes: new Uint8Array(2) }"):
+            browser.js_async("""
+              const done = arguments[arguments.length - 1];
+              const opening = indexedDB.open(`petcalc book ${new URL('./', location.href).pathname}`);
+              opening.onsuccess = () => {
+                const transaction = opening.result.transaction(['meta', 'recent'], 'readwrite');
+                transaction.objectStore('meta').put(""" + snapshot + """, 'snapshot');
+                transaction.objectStore('recent').clear();
+                transaction.oncomplete = () => { opening.result.close(); done(); };
+              };""")
+            browser.reload()
+            browser.wait_for("return document.documentElement.dataset.book === 'ready'", "the book")
+            self.assertEqual(sorted(row[2] for row in self.rows(browser)), ["大白", "未命名"])
+
     def test_two_tabs_see_each_others_changes_and_a_deletion_beats_an_edit_made_without_seeing_it(self):
         browser = self.start()
         self.open(browser)
@@ -323,7 +355,7 @@ class BookTest(EngineTest):
         self.open(browser)
         browser.js_async("""
           const done = arguments[arguments.length - 1];
-          const opening = indexedDB.open(`petcalc book ${new URL('./', location.href).pathname}`, 2);
+          const opening = indexedDB.open(`petcalc book ${new URL('./', location.href).pathname}`, 3);
           opening.onsuccess = () => { opening.result.close(); done(); };""")
         browser.wait_for("return document.querySelector('#book-alerts [data-kind=version]') !== null",
                          "the page told to reload")

@@ -13,7 +13,7 @@ setTimeout(() => {
   const page = window.petcalcPage;
   const scope = new URL('./', location.href).pathname;
   const kDatabase = `petcalc book ${scope}`;
-  const kStorageVersion = 1;  // the layout of the database; a newer page raises it
+  const kStorageVersion = 2;  // the layout of the database; a newer page raises it
   const kSpare = 6;  // rows drawn beyond the viewport, each way
   const kMaxCompared = 4;
   const kMaxName = 40;
@@ -129,8 +129,9 @@ setTimeout(() => {
       const opening = indexedDB.open(kDatabase, kStorageVersion);
       opening.onupgradeneeded = () => {
         const database = opening.result;
-        if (!database.objectStoreNames.contains('entries')) database.createObjectStore('entries');
-        if (!database.objectStoreNames.contains('meta')) database.createObjectStore('meta');
+        for (const name of ['entries', 'meta', 'recent']) {
+          if (!database.objectStoreNames.contains(name)) database.createObjectStore(name);
+        }
       };
       opening.onsuccess = () => resolve(opening.result);
       opening.onerror = () => reject(opening.error);
@@ -138,43 +139,112 @@ setTimeout(() => {
     });
   }
 
-  // The database and everything it holds, read while the module downloads and compiles.
-  async function readStored() {
-    const database = await open();
-    const transaction = database.transaction(['entries', 'meta'], 'readonly');
-    const entries = transaction.objectStore('entries');
-    // Counted before they are read, so that a book with records fetches its module meanwhile.
-    request(entries.count()).then((count) => { if (count) needModule().catch(() => {}); });
-    const [values, format, on] = await Promise.all([
-      request(entries.getAll()),
-      request(transaction.objectStore('meta').get('format')),
-      request(transaction.objectStore('meta').get('keeping')),
-    ]);
-    return { database, values, format, on };
-  }
+  // Every entry lives in 'entries', under its id. Reading ten thousand small values one by one
+  // is slow, so 'meta' also holds a snapshot of them all as one value, and 'recent' names each
+  // entry written since, with the token of its last write: what the database holds is the
+  // snapshot with the recent entries read over it. Without a snapshot (a database of the first
+  // layout, or one the page cannot read) every entry is read instead.
+  const kSnapshot = 'snapshot';
+  const kSnapshotStamp = 'snapshot stamp';  // changes with every snapshot written
+  const writeToken = `${Math.random().toString(36).slice(2)}:`;
+  let writes = 0;
 
-  // Every stored entry into the book: the bytes of each, one after another, and their lengths.
-  // An entry it cannot read is left as it is, and never written over: until the database has
-  // said which those are, the page writes nothing.
-  function load({ values, format }) {
-    if (typeof format === 'number' && format > call('format_version')) {
-      stopWriting('newer');
-      return;
-    }
+  // The stored entries, as the module reads them: their ids, lengths and bytes one after another.
+  function together(ids, values) {
     const entries = values.map((value) => (value instanceof Uint8Array ? value : new Uint8Array()));
     const lengths = new Int32Array(entries.map((entry) => entry.length));
     const bytes = new Uint8Array(lengths.reduce((sum, length) => sum + length, 0));
     entries.reduce((at, entry) => { bytes.set(entry, at); return at + entry.length; }, 0);
-    const unreadable = withBytes(bytes, (pointer) => withBytes(new Uint8Array(lengths.buffer), (places) =>
-      JSON.parse(module.UTF8ToString(call('load', pointer, places, entries.length)))));
+    return { ids, lengths, bytes };
+  }
+  function readableSnapshot(snapshot) {
+    if (!snapshot || typeof snapshot.ids !== 'string' || !(snapshot.lengths instanceof Int32Array) ||
+        !(snapshot.bytes instanceof Uint8Array)) return null;
+    const ids = snapshot.ids ? snapshot.ids.split('\n') : [];
+    if (ids.length !== snapshot.lengths.length) return null;
+    let size = 0;
+    for (const length of snapshot.lengths) {
+      if (length < 0) return null;
+      size += length;
+    }
+    return size === snapshot.bytes.length ? { ids, lengths: snapshot.lengths, bytes: snapshot.bytes } : null;
+  }
+  // The snapshot's entries, each recent one as 'entries' holds it instead.
+  function withRecent(snapshot, recentIds, recentValues) {
+    if (!recentIds.length) return snapshot;
+    const ids = [], values = [];
+    const recent = new Set(recentIds);
+    let at = 0;
+    snapshot.ids.forEach((id, i) => {
+      const end = at + snapshot.lengths[i];
+      if (!recent.has(id)) {
+        ids.push(id);
+        values.push(snapshot.bytes.subarray(at, end));
+      }
+      at = end;
+    });
+    recentIds.forEach((id, i) => {
+      if (recentValues[i] === undefined) return;  // named, but its entry never stored
+      ids.push(id);
+      values.push(recentValues[i]);
+    });
+    return together(ids, values);
+  }
+
+  // The database and everything it holds, read while the module downloads and compiles.
+  async function readStored() {
+    const database = await open();
+    const transaction = database.transaction(['entries', 'meta', 'recent'], 'readonly');
+    const entries = transaction.objectStore('entries');
+    const meta = transaction.objectStore('meta');
+    const recent = transaction.objectStore('recent');
+    // Counted before they are read, so that a book with records fetches its module meanwhile.
+    request(entries.count()).then((count) => { if (count) needModule().catch(() => {}); });
+    const [format, on, stamp, snapshot, recentIds, tokens] = await Promise.all([
+      request(meta.get('format')), request(meta.get('keeping')), request(meta.get(kSnapshotStamp)),
+      request(meta.get(kSnapshot)), request(recent.getAllKeys()), request(recent.getAll())]);
+    const fast = readableSnapshot(snapshot);
+    let stored;
+    if (fast) {
+      stored = withRecent(fast, recentIds, await Promise.all(recentIds.map((id) => request(entries.get(id)))));
+    } else {
+      const [ids, values] = await Promise.all([request(entries.getAllKeys()), request(entries.getAll())]);
+      stored = together(ids, values);
+    }
+    const seen = { stamp, recent: new Map(recentIds.map((id, i) => [id, tokens[i]])),
+                   fresh: fast !== null && !recentIds.length };
+    return { database, stored, seen, format, on };
+  }
+
+  // A snapshot of what the database held when the page read it, written where nothing but
+  // recent entries changed since: each recent entry written since keeps its name in 'recent'.
+  async function writeSnapshot({ stored, seen }) {
+    if (!writable || seen.fresh) return;
+    const transaction = db.transaction(['meta', 'recent'], 'readwrite');
+    const meta = transaction.objectStore('meta');
+    const recent = transaction.objectStore('recent');
+    if (await request(meta.get(kSnapshotStamp)) !== seen.stamp) return;  // another tab's is newer
+    meta.put({ ids: stored.ids.join('\n'), lengths: stored.lengths, bytes: stored.bytes }, kSnapshot);
+    meta.put(`${writeToken}${++writes}`, kSnapshotStamp);
+    const tokens = await Promise.all([...seen.recent.keys()].map((id) => request(recent.get(id))));
+    [...seen.recent].forEach(([id, token], i) => { if (tokens[i] === token) recent.delete(id); });
+    await finished(transaction).catch(() => {});  // a snapshot not written is only slower to read
+  }
+
+  // Every stored entry into the book. An entry it cannot read is left as it is, and never
+  // written over.
+  function load({ stored, format }) {
+    if (typeof format === 'number' && format > call('format_version')) {
+      stopWriting('newer');
+      return;
+    }
+    const unreadable = withBytes(stored.bytes, (pointer) => withBytes(new Uint8Array(stored.lengths.buffer,
+      stored.lengths.byteOffset, stored.lengths.byteLength), (places) =>
+      JSON.parse(module.UTF8ToString(call('load', pointer, places, stored.ids.length)))));
     if (writable) storeSetting('format', call('format_version'));
     if (!unreadable.length) return;
     say(`有 ${unreadable.length} 条记录无法读取，已原样保留。`);
-    writable = false;
-    request(db.transaction('entries').objectStore('entries').getAllKeys()).then((keys) => {
-      skipped = new Set(unreadable.map((place) => keys[place]));
-      writable = true;
-    });
+    unreadable.forEach((place) => skipped.add(stored.ids[place]));
   }
   let skipped = new Set();  // stored entries this page cannot read: never written over
 
@@ -185,8 +255,10 @@ setTimeout(() => {
     if (!ids.length) return storing;
     storing = storing.then(async () => {
       if (!writable) return;
-      const transaction = db.transaction('entries', 'readwrite');
+      const transaction = db.transaction(['entries', 'recent'], 'readwrite');
       const entries = transaction.objectStore('entries');
+      const recent = transaction.objectStore('recent');
+      const token = `${writeToken}${++writes}`;
       const merged = [];
       let refused = null;  // a write the storage refused outright, which undoes the transaction
       for (const id of ids) {
@@ -200,7 +272,10 @@ setTimeout(() => {
           if (stored instanceof Uint8Array) merged.push(id);
           const entry = given('entry', id);
           try {
-            if (entry.length) entries.put(entry, id);
+            if (entry.length) {
+              entries.put(entry, id);
+              recent.put(token, id);
+            }
           } catch (error) {
             refused = refused || error;
             transaction.abort();
@@ -944,14 +1019,14 @@ setTimeout(() => {
 
   const nextTask = () => new Promise((resolve) => setTimeout(resolve));
 
-  async function start(stored) {
-    if (stored.database) {
-      db = stored.database;
+  async function start(read) {
+    if (read.database) {
+      db = read.database;
       writable = true;
       db.onversionchange = () => stopWriting('older');
-      keeping = stored.on !== false;
-      if (stored.values.length) unread = stored;
-    } else if (stored.error && stored.error.name === 'VersionError') {
+      keeping = read.on !== false;
+      if (read.stored.ids.length) unread = read;
+    } else if (read.error && read.error.name === 'VersionError') {
       stopWriting('newer');
     } else {
       alarm('storage', '这个浏览器不能保存宠物记录（可能是无痕窗口或存储已关闭）。本次打开期间的记录仍会列出，计算器照常可用。');
@@ -974,6 +1049,7 @@ setTimeout(() => {
     page.book.waiting.splice(0).forEach(keep);
     document.documentElement.dataset.book = 'ready';
     performance.mark('petcalc-book-shown');
+    if (read.stored) writeSnapshot(read).catch(() => {});
     await openShared();
   }
 
