@@ -430,15 +430,23 @@ class BookTest(EngineTest):
         self.assertIn("体力成长率", compared)
 
         self.click_row(browser, "1→21")
+        before = self.stored_entries(browser)
         browser.element("book-name").send_keys("小白" + ENTER)
         browser.wait_for("return [...document.querySelectorAll('#book-viewport .book-name')]"
                          ".filter((c) => c.textContent === '小白').length === 2", "the pet named")
+        # Stored, and the rows drawn again after it, before the next row is clicked where they stood.
+        self.wait_stored_change(browser, before, "the name")
+        browser.wait_frames()
         levels = browser.js("return [...document.querySelectorAll('#book-timeline tr th[scope=row]')]"
                             ".map((th) => th.textContent)")
         self.assertEqual(levels, ["1→11", "1→21"], "the pet's records in level order")
-        self.assertEqual(len(browser.element("book-timeline").find_elements(By.CSS_SELECTOR, "polyline")), 5)
+        # Read in the page in one go: the stored rename may draw the record's timeline anew.
+        browser.wait_for("return document.querySelectorAll('#book-timeline polyline').length === 5",
+                         "a line for each growth")
 
         self.click_row(browser, "1→5")
+        browser.wait_for("return document.querySelector('#book-detail h3').textContent.endsWith('1→5')",
+                         "the record chosen")
         browser.element("book-name").send_keys("阿黄" + ENTER)
         browser.element("book-filter").send_keys("小白")
         self.assertEqual([row[2] for row in self.rows(browser)], ["小白", "小白"])
