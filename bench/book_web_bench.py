@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """The page's book in headless Chromium at 1,000, 10,000 and 100,000 records, printed as a
-Markdown table: how long after the calculator is ready the book is shown (and on the start that writes its snapshot); a sort by name; the
-filter, a keystroke; a click that keeps a record, and its storage's commit after it; the export
-of the book as CSV; the import of a CSV of as many new records, previewed and merged. Each is
-timed in the page, the median of five, one fresh browser each size.
+Markdown table: how long after the calculator is ready the book is shown (and on the start that
+writes its snapshot); a sort by name; the filter, a keystroke; a click that keeps a record, and
+its storage's commit after it; the export of the book as CSV; the import of a CSV of as many new
+records, previewed and merged. Each is timed in the page, the median of five, one fresh browser
+each size.
 
 Usage: bench/book_web_bench.py <site folder> [sizes...]
 """

@@ -28,6 +28,9 @@ LATER = {**STATS, "Text7": "21", "Text8": "99", "Text9": "81", "Text10": "90", "
 OTHER = {**STATS, "Text2": "40", "Text3": "20", "Text4": "20", "Text5": "20", "Text6": "20",
          "Text7": "5", "Text8": "48", "Text9": "30", "Text10": "22", "Text11": "26", "Text12": "28"}
 
+# The page's database, by the name the page gives it (a JavaScript expression).
+DATABASE = "`petcalc book ${new URL('./', location.href).pathname}`"
+
 ROWS = """return [...document.querySelectorAll('#book-viewport .book-row')]
   .sort((a, b) => a.getBoundingClientRect().top - b.getBoundingClientRect().top)
   .map((row) => [...row.children].map((cell) => cell.textContent));"""
@@ -95,7 +98,7 @@ class BookTest(EngineTest):
         """The page's database entries, id to bytes in hex, once every write begun has ended."""
         return dict(browser.js_async("""
           const done = arguments[arguments.length - 1];
-          const opening = indexedDB.open(`petcalc book ${new URL('./', location.href).pathname}`);
+          const opening = indexedDB.open(""" + DATABASE + """);
           opening.onsuccess = () => {
             const entries = opening.result.transaction('entries').objectStore('entries');
             const keys = entries.getAllKeys(), values = entries.getAll();
@@ -213,7 +216,7 @@ class BookTest(EngineTest):
                          "{ ids: 'r', lengths: new Int32Array([4]), bytes: new Uint8Array(2) }"):
             browser.js_async("""
               const done = arguments[arguments.length - 1];
-              const opening = indexedDB.open(`petcalc book ${new URL('./', location.href).pathname}`);
+              const opening = indexedDB.open(""" + DATABASE + """);
               opening.onsuccess = () => {
                 const transaction = opening.result.transaction(['meta', 'recent'], 'readwrite');
                 transaction.objectStore('meta').put(""" + snapshot + """, 'snapshot');
@@ -355,7 +358,7 @@ class BookTest(EngineTest):
         self.open(browser)
         browser.js_async("""
           const done = arguments[arguments.length - 1];
-          const opening = indexedDB.open(`petcalc book ${new URL('./', location.href).pathname}`, 3);
+          const opening = indexedDB.open(""" + DATABASE + """, 3);
           opening.onsuccess = () => { opening.result.close(); done(); };""")
         browser.wait_for("return document.querySelector('#book-alerts [data-kind=version]') !== null",
                          "the page told to reload")

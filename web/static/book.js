@@ -148,6 +148,7 @@ setTimeout(() => {
   const kSnapshotStamp = 'snapshot stamp';  // changes with every snapshot written
   const writeToken = `${Math.random().toString(36).slice(2)}:`;
   let writes = 0;
+  const newToken = () => `${writeToken}${++writes}`;  // this page's, never given twice
 
   // The stored entries, as the module reads them: their ids, lengths and bytes one after another.
   function together(ids, values) {
@@ -225,7 +226,7 @@ setTimeout(() => {
     const recent = transaction.objectStore('recent');
     if (await request(meta.get(kSnapshotStamp)) !== seen.stamp) return;  // another tab's is newer
     meta.put({ ids: stored.ids.join('\n'), lengths: stored.lengths, bytes: stored.bytes }, kSnapshot);
-    meta.put(`${writeToken}${++writes}`, kSnapshotStamp);
+    meta.put(newToken(), kSnapshotStamp);
     const tokens = await Promise.all([...seen.recent.keys()].map((id) => request(recent.get(id))));
     [...seen.recent].forEach(([id, token], i) => { if (tokens[i] === token) recent.delete(id); });
     await finished(transaction).catch(() => {});  // a snapshot not written is only slower to read
@@ -258,7 +259,7 @@ setTimeout(() => {
       const transaction = db.transaction(['entries', 'recent'], 'readwrite');
       const entries = transaction.objectStore('entries');
       const recent = transaction.objectStore('recent');
-      const token = `${writeToken}${++writes}`;
+      const token = newToken();
       const merged = [];
       let refused = null;  // a write the storage refused outright, which undoes the transaction
       for (const id of ids) {
