@@ -13,6 +13,7 @@ namespace petcalc::book {
 namespace {
 
 void Absorb(Book& book, const BookFile& file) {
+  book.Reserve(file.records.size());
   for (const Record& record : file.records) book.Absorb(record);
   for (const Tombstone& tombstone : file.deleted) book.Absorb(tombstone);
 }

@@ -49,6 +49,12 @@ void Unindex(std::unordered_multimap<std::uint64_t, const Record*>& index, std::
 
 Book::Book(IdSource new_id) : new_id_(std::move(new_id)) {}
 
+void Book::Reserve(std::size_t count) {
+  records_.reserve(count);
+  by_stats_.reserve(count);
+  by_initial_.reserve(count);
+}
+
 const Record* Book::Find(std::string_view id) const {
   const auto found = records_.find(std::string(id));
   return found == records_.end() ? nullptr : &found->second;
@@ -71,10 +77,17 @@ std::optional<Entry> Book::EntryOf(std::string_view id) const {
 }
 
 std::vector<const Record*> Book::Records() const {
+  // Sorted on the times held beside the pointers, so that a sort of a large book seldom reaches
+  // into its records, which lie all over the heap.
+  std::vector<std::pair<Time, const Record*>> made;
+  made.reserve(records_.size());
+  for (const auto& [id, record] : records_) made.emplace_back(record.made, &record);
+  std::sort(made.begin(), made.end(), [](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first < b.first : MadeFirst(a.second, b.second);
+  });
   std::vector<const Record*> records;
-  records.reserve(records_.size());
-  for (const auto& [id, record] : records_) records.push_back(&record);
-  std::sort(records.begin(), records.end(), MadeFirst);
+  records.reserve(made.size());
+  for (const auto& [time, record] : made) records.push_back(record);
   return records;
 }
 

@@ -39,6 +39,8 @@ class Book {
   explicit Book(IdSource new_id = NewRandomId);
 
   std::size_t size() const { return records_.size(); }
+  // Room for `count` records in all, so that a whole file's entries go in without rehashing.
+  void Reserve(std::size_t count);
   const Record* Find(std::string_view id) const;
   const Tombstone* FindDeleted(std::string_view id) const;
   // What the book holds under `id`, a record or its mark; nothing for an id it never held.

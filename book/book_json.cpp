@@ -5,6 +5,7 @@
 #include <rapidjson/writer.h>
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -16,7 +17,9 @@ namespace petcalc::book {
 namespace {
 
 using Value = rapidjson::Value;
-using Writer = rapidjson::Writer<rapidjson::StringBuffer>;
+
+using Buffer = rapidjson::StringBuffer;
+using Writer = rapidjson::Writer<Buffer>;
 
 std::string_view View(const Value& value) { return {value.GetString(), value.GetStringLength()}; }
 
@@ -59,12 +62,21 @@ void Write(Writer& out, const Tombstone& tombstone) {
   out.EndObject();
 }
 
+void Append(Buffer& buffer, std::string_view text) {
+  std::copy(text.begin(), text.end(), buffer.Push(text.size()));
+}
+
+// Records and tombstones, one a line, into the end of `buffer`.
 template <typename Held>
-std::string Line(const Held& held) {
-  rapidjson::StringBuffer buffer;
+void AppendLines(Buffer& buffer, const std::vector<const Held*>& list) {
   Writer out(buffer);
-  Write(out, held);
-  return {buffer.GetString(), buffer.GetSize()};
+  std::string_view separator = "\n";
+  for (const Held* held : list) {
+    Append(buffer, separator);
+    separator = ",\n";
+    out.Reset(buffer);
+    Write(out, *held);
+  }
 }
 
 // The members of one object, each taken at most once; what is left over is a key this format
@@ -91,7 +103,7 @@ class Fields {
   }
 
   const Value* Take(std::string_view key) {
-    taken_.push_back(key);
+    taken_.at(taken_count_++) = key;
     const auto found = object_.FindMember(
         Value(rapidjson::StringRef(key.data(), static_cast<rapidjson::SizeType>(key.size()))));
     return found == object_.MemberEnd() ? nullptr : &found->value;
@@ -100,14 +112,17 @@ class Fields {
   std::optional<std::string> Unknown() const {
     for (auto member = object_.MemberBegin(); member != object_.MemberEnd(); ++member) {
       const std::string_view name = View(member->name);
-      if (std::find(taken_.begin(), taken_.end(), name) == taken_.end()) return std::string(name);
+      const auto taken_end = taken_.begin() + taken_count_;
+      if (std::find(taken_.begin(), taken_end, name) == taken_end) return std::string(name);
     }
     return std::nullopt;
   }
 
  private:
   const Value& object_;
-  std::vector<std::string_view> taken_;
+  // The keys asked for, on the stack: a file holds thousands of objects.
+  std::array<std::string_view, kMostKeys> taken_;
+  std::size_t taken_count_ = 0;
 };
 
 // What reading a field gave: nothing wrong, or the reason, in Chinese.
@@ -234,21 +249,17 @@ void ReadList(const Value& list, std::string_view what, Read read, std::vector<H
 }  // namespace
 
 std::string BookJson(const Book& book) {
-  std::string json = "{\"format\":\"" + std::string(kFormatName) +
-                     "\",\"version\":" + NumberText(kFormatVersion) + ",\"program\":\"" +
-                     PETCALC_VERSION_TEXT + "\",\n\"records\":[";
-  const char* separator = "\n";
-  for (const Record* record : book.Records()) {
-    json += separator + Line(*record);
-    separator = ",\n";
-  }
-  json += "],\n\"deleted\":[";
-  separator = "\n";
-  for (const Tombstone* tombstone : book.Deleted()) {
-    json += separator + Line(*tombstone);
-    separator = ",\n";
-  }
-  return json + "]}\n";
+  // About a record's length, so that the file is rarely copied as it grows.
+  constexpr std::size_t kLineBytes = 320;
+  Buffer buffer(nullptr, kLineBytes * (book.size() + 1));
+  Append(buffer, "{\"format\":\"" + std::string(kFormatName) + "\",\"version\":" +
+                     NumberText(kFormatVersion) + ",\"program\":\"" + PETCALC_VERSION_TEXT +
+                     "\",\n\"records\":[");
+  AppendLines(buffer, book.Records());
+  Append(buffer, "],\n\"deleted\":[");
+  AppendLines(buffer, book.Deleted());
+  Append(buffer, "]}\n");
+  return {buffer.GetString(), buffer.GetSize()};
 }
 
 FileRead ReadBookJson(std::string_view json) {
@@ -291,7 +302,10 @@ FileRead ReadBookJson(std::string_view json) {
 }
 
 std::string EntryJson(const Entry& entry) {
-  return std::visit([](const auto& held) { return Line(held); }, entry);
+  Buffer buffer;
+  Writer out(buffer);
+  std::visit([&](const auto& held) { Write(out, held); }, entry);
+  return {buffer.GetString(), buffer.GetSize()};
 }
 
 EntryRead ReadEntryJson(std::string_view json) {

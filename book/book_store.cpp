@@ -60,6 +60,7 @@ bool BookStore::Merge(Book& book, FileBytes& disk, Changes& changed, std::string
     problem = NotRead(path_, read.problem);
     return false;
   }
+  book.Reserve(book.size() + read.entries.size());
   for (Entry& entry : read.entries) {
     std::string id = IdOf(entry);
     if (book.Absorb(std::move(entry))) changed.push_back(std::move(id));
@@ -77,6 +78,7 @@ bool BookStore::Open(Book& book) {
   BookRead kept = backup.state == FileBytes::State::kRead ? ReadBookFile(backup.bytes) : BookRead{};
   can_restore_ = backup.state == FileBytes::State::kRead && kept.problem.empty();
   if (can_restore_) {
+    book.Reserve(kept.entries.size());
     for (Entry& entry : kept.entries) book.Absorb(std::move(entry));
     problem_ +=
         "下面是它的备份 " + Quoted(backup_path_) + "，只能查看；可以恢复这个备份，或新建记录。";

@@ -45,12 +45,11 @@ constexpr unsigned DaysIn(std::int64_t year, unsigned month) {
   return month == 2 && IsLeap(year) ? 29 : kDays[month - 1];
 }
 
-void AppendDigits(std::string& out, std::int64_t value, int count) {
-  std::string digits(static_cast<std::size_t>(count), '0');
+// `value`'s last `count` decimal digits into `out` from `at`.
+void PutDigits(std::string& out, std::size_t at, std::int64_t value, int count) {
   for (int i = count - 1; i >= 0; --i, value /= 10) {
-    digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+    out[at + static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
   }
-  out += digits;
 }
 
 // `count` decimal digits at `at`, or -1.
@@ -71,21 +70,14 @@ std::string TimeText(Time time) {
   const std::int64_t days = ms / kMillisecondsPerDay;
   const std::int64_t of_day = ms % kMillisecondsPerDay;
   const Civil date = CivilFromDays(days);
-  std::string text;
-  AppendDigits(text, date.year, 4);
-  text += '-';
-  AppendDigits(text, date.month, 2);
-  text += '-';
-  AppendDigits(text, date.day, 2);
-  text += 'T';
-  AppendDigits(text, of_day / 3'600'000, 2);
-  text += ':';
-  AppendDigits(text, of_day / 60'000 % 60, 2);
-  text += ':';
-  AppendDigits(text, of_day / 1000 % 60, 2);
-  text += '.';
-  AppendDigits(text, of_day % 1000, 3);
-  text += 'Z';
+  std::string text = "0000-00-00T00:00:00.000Z";
+  PutDigits(text, 0, date.year, 4);
+  PutDigits(text, 5, date.month, 2);
+  PutDigits(text, 8, date.day, 2);
+  PutDigits(text, 11, of_day / 3'600'000, 2);
+  PutDigits(text, 14, of_day / 60'000 % 60, 2);
+  PutDigits(text, 17, of_day / 1000 % 60, 2);
+  PutDigits(text, 20, of_day % 1000, 3);
   return text;
 }
 

@@ -180,6 +180,7 @@ extern "C" {
 // places of those it cannot read, from 0, which the page then leaves as they are.
 EMSCRIPTEN_KEEPALIVE const char* petbook_load(const char* entries, const int* lengths, int count) {
   std::vector<int> unreadable;
+  book.Reserve(book.size() + static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
     EntryRead read = ReadEntryJson({entries, static_cast<std::size_t>(lengths[i])});
     entries += lengths[i];
