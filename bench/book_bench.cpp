@@ -1,8 +1,9 @@
 // The book at 1,000, 10,000 and 100,000 records: its file and its spreadsheet written and read
-// back, and a finished click kept in it.
+// back, its entries read one by one as the page stores them, and a finished click kept in it.
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "bench/made_book.h"
 #include "book/book.h"
@@ -28,6 +29,19 @@ void BM_ReadJson(benchmark::State& state) {
   for (auto _ : state) {
     Book book;
     Absorb(book, *ReadBookJson(json).file);
+    benchmark::DoNotOptimize(book.size());
+  }
+}
+
+// The page's start: each entry read on its own, as the page's storage holds them.
+void BM_ReadEntries(benchmark::State& state) {
+  const Book made = MadeBook(state.range(0));
+  std::vector<std::string> entries;
+  for (const Record* record : made.Records()) entries.push_back(EntryJson(*record));
+  for (auto _ : state) {
+    Book book;
+    book.Reserve(entries.size());
+    for (const std::string& entry : entries) book.Absorb(std::move(*ReadEntryJson(entry).entry));
     benchmark::DoNotOptimize(book.size());
   }
 }
@@ -59,6 +73,7 @@ void BM_KeepRecord(benchmark::State& state) {
 
 BENCHMARK(BM_WriteJson)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadJson)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadEntries)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteCsv)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadCsv)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KeepRecord)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);

@@ -77,17 +77,10 @@ std::optional<Entry> Book::EntryOf(std::string_view id) const {
 }
 
 std::vector<const Record*> Book::Records() const {
-  // Sorted on the times held beside the pointers, so that a sort of a large book seldom reaches
-  // into its records, which lie all over the heap.
-  std::vector<std::pair<Time, const Record*>> made;
-  made.reserve(records_.size());
-  for (const auto& [id, record] : records_) made.emplace_back(record.made, &record);
-  std::sort(made.begin(), made.end(), [](const auto& a, const auto& b) {
-    return a.first != b.first ? a.first < b.first : MadeFirst(a.second, b.second);
-  });
   std::vector<const Record*> records;
-  records.reserve(made.size());
-  for (const auto& [time, record] : made) records.push_back(record);
+  records.reserve(records_.size());
+  for (const auto& [id, record] : records_) records.push_back(&record);
+  std::sort(records.begin(), records.end(), MadeFirst);
   return records;
 }
 
