@@ -128,8 +128,8 @@ const Record* Book::NewestWithInitialStats(const PetStats& stats) const {
 void Book::Insert(Record record) {
   Remove(record.id);
   deleted_.erase(record.id);
-  const std::string id = record.id;
-  const Record& held = records_.emplace(id, std::move(record)).first->second;
+  // The key is copied from the record before the record is moved into its place.
+  const Record& held = records_.try_emplace(record.id, std::move(record)).first->second;
   by_stats_.emplace(HashOf(held.stats, form::kStatBoxCount), &held);
   by_initial_.emplace(HashOf(held.stats, form::kStatCount), &held);
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -17,6 +18,9 @@ namespace petcalc::book {
 namespace {
 
 using Value = rapidjson::Value;
+using Pool = rapidjson::MemoryPoolAllocator<>;
+// Its parsing stack from a pool too, which may lie on the caller's stack.
+using Document = rapidjson::GenericDocument<rapidjson::UTF8<>, Pool, Pool>;
 
 using Buffer = rapidjson::StringBuffer;
 using Writer = rapidjson::Writer<Buffer>;
@@ -223,7 +227,7 @@ Problem ReadTombstone(const Value& value, Tombstone& tombstone) {
 constexpr unsigned kParseFlags = rapidjson::kParseIterativeFlag;
 
 // The text parsed whole, one value and nothing after it but blanks, or why not.
-Problem Parse(std::string_view json, rapidjson::Document& document) {
+Problem Parse(std::string_view json, Document& document) {
   if (json.size() > kMaxFileBytes) return "文件太大（超过 64 MiB）";
   document.Parse<kParseFlags>(json.data(), json.size());
   if (document.HasParseError()) return "不是 JSON 文件，或文件已损坏";
@@ -263,7 +267,7 @@ std::string BookJson(const Book& book) {
 }
 
 FileRead ReadBookJson(std::string_view json) {
-  rapidjson::Document document;
+  Document document;
   if (Problem problem = Parse(json, document); !problem.empty()) return {std::nullopt, problem};
   const Problem not_ours = "不是宠物记录文件";
   if (!document.IsObject()) return {std::nullopt, not_ours};
@@ -309,11 +313,13 @@ std::string EntryJson(const Entry& entry) {
 }
 
 EntryRead ReadEntryJson(std::string_view json) {
-  // An entry is small: its values in a buffer of its own, rather than in the allocator's first
-  // block, 64 KiB asked of the heap for each of a book's thousands of entries.
-  char values[4096];
-  rapidjson::MemoryPoolAllocator<> allocator(values, sizeof values);
-  rapidjson::Document document(&allocator);
+  // An entry is small: its values and its parsing stack in buffers of their own, rather than in
+  // blocks asked of the heap for each of a book's thousands of entries.
+  alignas(std::max_align_t) char values[4096];
+  alignas(std::max_align_t) char stack[2048];
+  Pool allocator(values, sizeof values);
+  Pool stack_allocator(stack, sizeof stack);
+  Document document(&allocator, sizeof stack / 4, &stack_allocator);
   if (Problem problem = Parse(json, document); !problem.empty()) return {std::nullopt, problem};
   if (document.IsObject() && document.HasMember("deleted")) {
     Tombstone tombstone;

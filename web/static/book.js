@@ -65,13 +65,14 @@ setTimeout(() => {
       pointers.forEach((pointer) => module._free(pointer));
     }
   }
-  const text = (name, ...args) => module.UTF8ToString(call(name, ...args));
+  // What a call gave, in the module's memory until the next call: its length asked for, rather
+  // than its end searched for, byte by byte, through a book's megabytes of rows.
+  const givenBytes = (pointer) => module.HEAPU8.subarray(pointer, pointer + call('given_length'));
+  const utf8 = new TextDecoder();
+  const text = (name, ...args) => utf8.decode(givenBytes(call(name, ...args)));
   const json = (name, ...args) => JSON.parse(text(name, ...args));
   // What the module gave, byte for byte (a spreadsheet's byte-order mark included).
-  function given(name, ...args) {
-    const pointer = call(name, ...args);
-    return module.HEAPU8.slice(pointer, pointer + call('given_length'));
-  }
+  const given = (name, ...args) => givenBytes(call(name, ...args)).slice();
   // A stored entry, perhaps another tab's, merged into the book: 1 when it won, 0 when it did
   // not, -1 when it cannot be read.
   const absorb = (entry) => withBytes(entry, (pointer, length) => call('absorb', pointer, length));
