@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/made_book.h"
@@ -13,10 +14,11 @@
 namespace petcalc::book {
 namespace {
 
-void Absorb(Book& book, const BookFile& file) {
+// A file read into a book as the programs take one in: each entry moved, not copied.
+void Absorb(Book& book, BookFile file) {
   book.Reserve(file.records.size());
-  for (const Record& record : file.records) book.Absorb(record);
-  for (const Tombstone& tombstone : file.deleted) book.Absorb(tombstone);
+  for (Record& record : file.records) book.Absorb(std::move(record));
+  for (Tombstone& tombstone : file.deleted) book.Absorb(std::move(tombstone));
 }
 
 void BM_WriteJson(benchmark::State& state) {
@@ -28,7 +30,7 @@ void BM_ReadJson(benchmark::State& state) {
   const std::string json = BookJson(MadeBook(state.range(0)));
   for (auto _ : state) {
     Book book;
-    Absorb(book, *ReadBookJson(json).file);
+    Absorb(book, std::move(*ReadBookJson(json).file));
     benchmark::DoNotOptimize(book.size());
   }
 }
@@ -55,7 +57,7 @@ void BM_ReadCsv(benchmark::State& state) {
   const std::string csv = BookCsv(MadeBook(state.range(0)));
   for (auto _ : state) {
     Book book;
-    Absorb(book, *ReadBookCsv(csv, Time::FromMilliseconds(0)).file);
+    Absorb(book, std::move(*ReadBookCsv(csv, Time::FromMilliseconds(0)).file));
     benchmark::DoNotOptimize(book.size());
   }
 }
