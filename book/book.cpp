@@ -128,8 +128,8 @@ const Record* Book::NewestWithInitialStats(const PetStats& stats) const {
 void Book::Insert(Record record) {
   Remove(record.id);
   deleted_.erase(record.id);
-  // The key is copied from the record before the record is moved into its place.
-  const Record& held = records_.try_emplace(record.id, std::move(record)).first->second;
+  Record& held = records_.try_emplace(record.id).first->second;
+  held = std::move(record);
   by_stats_.emplace(HashOf(held.stats, form::kStatBoxCount), &held);
   by_initial_.emplace(HashOf(held.stats, form::kStatCount), &held);
 }

@@ -256,9 +256,9 @@ std::string BookJson(const Book& book) {
   // About a record's length, so that the file is rarely copied as it grows.
   constexpr std::size_t kLineBytes = 320;
   Buffer buffer(nullptr, kLineBytes * (book.size() + 1));
-  Append(buffer, "{\"format\":\"" + std::string(kFormatName) + "\",\"version\":" +
-                     NumberText(kFormatVersion) + ",\"program\":\"" + PETCALC_VERSION_TEXT +
-                     "\",\n\"records\":[");
+  Append(buffer, "{\"format\":\"" + std::string(kFormatName) +
+                     "\",\"version\":" + NumberText(kFormatVersion) + ",\"program\":\"" +
+                     PETCALC_VERSION_TEXT + "\",\n\"records\":[");
   AppendLines(buffer, book.Records());
   Append(buffer, "],\n\"deleted\":[");
   AppendLines(buffer, book.Deleted());
