@@ -317,9 +317,12 @@ EntryRead ReadEntryJson(std::string_view json) {
   // blocks asked of the heap for each of a book's thousands of entries.
   alignas(std::max_align_t) char values[4096];
   alignas(std::max_align_t) char stack[2048];
+  // The stack starts at a quarter of its buffer, which also holds the pool's header, so that it
+  // grows by halves in place as a record's thirteen members pile up on it.
+  constexpr std::size_t kStackStart = sizeof stack / 4;
   Pool allocator(values, sizeof values);
   Pool stack_allocator(stack, sizeof stack);
-  Document document(&allocator, sizeof stack / 4, &stack_allocator);
+  Document document(&allocator, kStackStart, &stack_allocator);
   if (Problem problem = Parse(json, document); !problem.empty()) return {std::nullopt, problem};
   if (document.IsObject() && document.HasMember("deleted")) {
     Tombstone tombstone;
