@@ -56,17 +56,17 @@ void Book::Reserve(std::size_t count) {
 }
 
 const Record* Book::Find(std::string_view id) const {
-  const auto found = records_.find(std::string(id));
+  const auto found = records_.find(id);
   return found == records_.end() ? nullptr : &found->second;
 }
 
 Record* Book::Mutable(std::string_view id) {
-  const auto found = records_.find(std::string(id));
+  const auto found = records_.find(id);
   return found == records_.end() ? nullptr : &found->second;
 }
 
 const Tombstone* Book::FindDeleted(std::string_view id) const {
-  const auto found = deleted_.find(std::string(id));
+  const auto found = deleted_.find(id);
   return found == deleted_.end() ? nullptr : &found->second;
 }
 

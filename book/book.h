@@ -92,6 +92,13 @@ class Book {
   // Each record under a hash of its twelve stats, and of its six initial ones: a finished click
   // finds its record without reading the whole book.
   using StatsIndex = std::unordered_multimap<std::uint64_t, const Record*>;
+  // By id, looked up by a view of it: no string is made for each look-up.
+  struct IdHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view id) const { return std::hash<std::string_view>()(id); }
+  };
+  template <typename Held>
+  using ById = std::unordered_map<std::string, Held, IdHash, std::equal_to<>>;
 
   // The newest record of `index` under `hash` that `pick` takes; null where it takes none.
   template <typename Pick>
@@ -107,8 +114,8 @@ class Book {
   Changes Touch(Record& record, Time now);
 
   IdSource new_id_;
-  std::unordered_map<std::string, Record> records_;
-  std::unordered_map<std::string, Tombstone> deleted_;
+  ById<Record> records_;
+  ById<Tombstone> deleted_;
   StatsIndex by_stats_;
   StatsIndex by_initial_;
 };

@@ -43,9 +43,9 @@ std::string CleanText(std::string_view text, TextKind kind) {
 }
 
 std::string Computable(Record& record) {
+  if (Compute(record)) return {};
   if (!GrowthOf(record.stats)) return "这些属性算不出成长率（初始等级与当前等级相同，或数值溢出）";
-  if (!Compute(record)) return "这个预测等级无法预测（与初始等级相同，或数值溢出）";
-  return {};
+  return "这个预测等级无法预测（与初始等级相同，或数值溢出）";
 }
 
 }  // namespace petcalc::book
