@@ -34,6 +34,12 @@ std::uint64_t HashOf(const PetStats& stats, std::size_t count) {
   return hash;
 }
 
+template <typename Indexes>
+void AddTo(Indexes& indexes, const Record* record) {
+  indexes.by_stats.emplace(HashOf(record->stats, form::kStatBoxCount), record);
+  indexes.by_initial.emplace(HashOf(record->stats, form::kStatCount), record);
+}
+
 void Unindex(std::unordered_multimap<std::uint64_t, const Record*>& index, std::uint64_t hash,
              const Record* record) {
   auto [first, last] = index.equal_range(hash);
@@ -49,10 +55,16 @@ void Unindex(std::unordered_multimap<std::uint64_t, const Record*>& index, std::
 
 Book::Book(IdSource new_id) : new_id_(std::move(new_id)) {}
 
-void Book::Reserve(std::size_t count) {
-  records_.reserve(count);
-  by_stats_.reserve(count);
-  by_initial_.reserve(count);
+void Book::Reserve(std::size_t count) { records_.reserve(count); }
+
+const Book::StatsIndexes& Book::Indexes() const {
+  if (!indexes_) {
+    indexes_.emplace();
+    indexes_->by_stats.reserve(records_.size());
+    indexes_->by_initial.reserve(records_.size());
+    for (const auto& [id, record] : records_) AddTo(*indexes_, &record);
+  }
+  return *indexes_;
 }
 
 const Record* Book::Find(std::string_view id) const {
@@ -115,12 +127,12 @@ const Record* Book::Newest(const StatsIndex& index, std::uint64_t hash, Pick pic
 }
 
 const Record* Book::NewestWithStats(const PetStats& stats) const {
-  return Newest(by_stats_, HashOf(stats, form::kStatBoxCount),
+  return Newest(Indexes().by_stats, HashOf(stats, form::kStatBoxCount),
                 [&](const Record& record) { return record.stats == stats; });
 }
 
 const Record* Book::NewestWithInitialStats(const PetStats& stats) const {
-  return Newest(by_initial_, HashOf(stats, form::kStatCount), [&](const Record& record) {
+  return Newest(Indexes().by_initial, HashOf(stats, form::kStatCount), [&](const Record& record) {
     return std::equal(stats.begin(), stats.begin() + form::kStatCount, record.stats.begin());
   });
 }
@@ -130,16 +142,17 @@ void Book::Insert(Record record) {
   deleted_.erase(record.id);
   Record& held = records_.try_emplace(record.id).first->second;
   held = std::move(record);
-  by_stats_.emplace(HashOf(held.stats, form::kStatBoxCount), &held);
-  by_initial_.emplace(HashOf(held.stats, form::kStatCount), &held);
+  if (indexes_) AddTo(*indexes_, &held);
 }
 
 void Book::Remove(const std::string& id) {
   const auto found = records_.find(id);
   if (found == records_.end()) return;
-  const Record* record = &found->second;
-  Unindex(by_stats_, HashOf(record->stats, form::kStatBoxCount), record);
-  Unindex(by_initial_, HashOf(record->stats, form::kStatCount), record);
+  if (indexes_) {
+    const Record* record = &found->second;
+    Unindex(indexes_->by_stats, HashOf(record->stats, form::kStatBoxCount), record);
+    Unindex(indexes_->by_initial, HashOf(record->stats, form::kStatCount), record);
+  }
   records_.erase(found);
 }
 
@@ -275,9 +288,7 @@ bool Book::Absorb(Entry entry) {
   if (auto* tombstone = std::get_if<Tombstone>(&entry)) {
     deleted_.insert_or_assign(id, std::move(*tombstone));
   } else {
-    Record& record = std::get<Record>(entry);
-    Compute(record);
-    Insert(std::move(record));
+    Insert(std::move(std::get<Record>(entry)));
   }
   return true;
 }

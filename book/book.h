@@ -84,14 +84,22 @@ class Book {
   // copy of the book.
   Changes Undo(const Deletion& deletion);
 
-  // Another copy's entry: kept where it wins over what the book holds (Wins). Gives whether the
-  // book changed.
+  // Another copy's entry, its record computed from its stats as every reader gives it: kept
+  // where it wins over what the book holds (Wins). Gives whether the book changed.
   bool Absorb(Entry entry);
+
+  // Makes now what a finished click looks its record up in, which is otherwise made at the first
+  // click: a book read whole is shown sooner without it, and the page makes it once it is shown.
+  void Index() const { Indexes(); }
 
  private:
   // Each record under a hash of its twelve stats, and of its six initial ones: a finished click
   // finds its record without reading the whole book.
   using StatsIndex = std::unordered_multimap<std::uint64_t, const Record*>;
+  struct StatsIndexes {
+    StatsIndex by_stats;
+    StatsIndex by_initial;
+  };
   // By id, looked up by a view of it: no string is made for each look-up.
   struct IdHash {
     using is_transparent = void;
@@ -108,6 +116,7 @@ class Book {
   // changed anything).
   template <typename Change>
   Kept Keep(const PetStats& stats, Time now, Change change);
+  const StatsIndexes& Indexes() const;
   void Insert(Record record);
   void Remove(const std::string& id);
   Record* Mutable(std::string_view id);
@@ -116,8 +125,8 @@ class Book {
   IdSource new_id_;
   ById<Record> records_;
   ById<Tombstone> deleted_;
-  StatsIndex by_stats_;
-  StatsIndex by_initial_;
+  // Made when first asked for, then kept with the records.
+  mutable std::optional<StatsIndexes> indexes_;
 };
 
 // The six initial stats of `stats`, the current ones zero.

@@ -5,8 +5,8 @@
 #include <rapidjson/writer.h>
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -106,27 +106,34 @@ class Fields {
     return std::nullopt;
   }
 
+  // The member under `key`, looked for from the one after the last taken: an object holds its
+  // keys in the order they are taken, so each is found at the first look. After Problem.
   const Value* Take(std::string_view key) {
-    taken_.at(taken_count_++) = key;
-    const auto found = object_.FindMember(
-        Value(rapidjson::StringRef(key.data(), static_cast<rapidjson::SizeType>(key.size()))));
-    return found == object_.MemberEnd() ? nullptr : &found->value;
+    const rapidjson::SizeType count = object_.MemberCount();
+    if (count > kMostKeys) return nullptr;
+    for (rapidjson::SizeType look = 0; look < count; ++look) {
+      const rapidjson::SizeType at = (next_ + look) % count;
+      const auto member = object_.MemberBegin() + at;
+      if (View(member->name) == key) {
+        taken_ |= 1U << at;
+        next_ = at + 1;
+        return &member->value;
+      }
+    }
+    return nullptr;
   }
 
   std::optional<std::string> Unknown() const {
-    for (auto member = object_.MemberBegin(); member != object_.MemberEnd(); ++member) {
-      const std::string_view name = View(member->name);
-      const auto taken_end = taken_.begin() + taken_count_;
-      if (std::find(taken_.begin(), taken_end, name) == taken_end) return std::string(name);
+    for (rapidjson::SizeType at = 0; at < object_.MemberCount(); ++at) {
+      if ((taken_ & (1U << at)) == 0) return std::string(View((object_.MemberBegin() + at)->name));
     }
     return std::nullopt;
   }
 
  private:
   const Value& object_;
-  // The keys asked for, on the stack: a file holds thousands of objects.
-  std::array<std::string_view, kMostKeys> taken_;
-  std::size_t taken_count_ = 0;
+  std::uint32_t taken_ = 0;  // a bit a member
+  rapidjson::SizeType next_ = 0;
 };
 
 // What reading a field gave: nothing wrong, or the reason, in Chinese.

@@ -197,6 +197,10 @@ EMSCRIPTEN_KEEPALIVE const char* petbook_load(const char* entries, const int* le
   });
 }
 
+// What a finished click looks its record up in, made once the book is shown rather than at the
+// player's first click.
+EMSCRIPTEN_KEEPALIVE void petbook_index() { book.Index(); }
+
 // The version of the book's format this page writes; the page keeps it beside its entries.
 EMSCRIPTEN_KEEPALIVE int petbook_format_version() { return kFormatVersion; }
 

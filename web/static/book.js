@@ -37,6 +37,18 @@ setTimeout(() => {
     making.catch(() => { making = null; });  // the next need tries again
     return making;
   }
+  // Whether the book last held records: its module is then asked for at once, beside the
+  // database's read rather than after it. Only a hint: wrong, it costs a download or a wait.
+  const kHoldsRecords = `${kDatabase} holds records`;
+  let hinted = null;
+  function holdsRecords() {
+    try { return localStorage.getItem(kHoldsRecords) === '1'; } catch { return false; }
+  }
+  function hint(holds) {
+    if (holds === hinted) return;
+    hinted = holds;
+    try { if (holds) localStorage.setItem(kHoldsRecords, '1'); else localStorage.removeItem(kHoldsRecords); } catch {}
+  }
   // What the database held into the book, and the book's rows from it.
   function takeUnread() {
     if (unread) load(unread);
@@ -45,6 +57,7 @@ setTimeout(() => {
       const row = asRow(r);
       rows.set(row.id, row);
     }
+    sorted = null;
     drawSoon();
   }
 
@@ -90,12 +103,19 @@ setTimeout(() => {
   // --- Rows, as the module gives them ----------------------------------------------------
 
   const rows = new Map();  // id → row
-  const asRow = (r) => ({
-    id: r[0], pet: r[1], name: r[2], note: r[3], pinned: r[4], made: r[5], changed: r[6],
-    stats: r[7], growth: r[8], growthUnits: r[9], three: r[10], threeUnits: r[11],
-    total: r[12], totalUnits: r[13], target: r[14], prediction: r[15],
-    searched: `${r[2]}\n${r[3]}`.toLocaleLowerCase(),  // what the filter looks in
-  });
+  class Row {
+    constructor(r) {
+      [this.id, this.pet, this.name, this.note, this.pinned, this.made, this.changed, this.stats,
+       this.growth, this.growthUnits, this.three, this.threeUnits, this.total, this.totalUnits,
+       this.target, this.prediction] = r;
+      this.lowered = null;
+    }
+    get searched() {  // what the filter looks in, made when it first looks
+      if (this.lowered === null) this.lowered = `${this.name}\n${this.note}`.toLocaleLowerCase();
+      return this.lowered;
+    }
+  }
+  const asRow = (r) => new Row(r);
   function refresh(ids) {
     const fresh = json('rows_of', ids.join('\n'));
     ids.forEach((id, i) => {
@@ -625,8 +645,9 @@ setTimeout(() => {
 
   let drawn = [0, 0];
   function drawRows() {
-    body.style.height = `${shown.length * rowHeight()}px`;
-    const [first, last] = drawn = rowsInView();
+    body.style.height = shown.length ? `${shown.length * rowHeight()}px` : '0';
+    // Nothing to lay out for an empty list: no forced layout of the page to measure it.
+    const [first, last] = drawn = shown.length ? rowsInView() : [0, 0];
     const lines = [];
     for (let i = first; i < last; ++i) lines.push(drawRow(shown[i], i));
     body.replaceChildren(...lines);
@@ -643,6 +664,7 @@ setTimeout(() => {
     order();
     drawHead();
     drawRows();
+    hint(rows.size > 0);
     empty.hidden = rows.size > 0;
     list.hidden = rows.size === 0;
     compareButton.disabled = checked.size < 2 || checked.size > kMaxCompared;
@@ -1051,6 +1073,7 @@ setTimeout(() => {
     page.book.waiting.splice(0).forEach(keep);
     document.documentElement.dataset.book = 'ready';
     performance.mark('petcalc-book-shown');
+    if (module) setTimeout(() => call('index'));
     if (read.stored) writeSnapshot(read).catch(() => {});
     await openShared();
   }
@@ -1058,6 +1081,7 @@ setTimeout(() => {
   const style = element('link', { rel: 'stylesheet', href: '@BOOKSTYLE@' });
   const styled = new Promise((resolve) => { style.onload = style.onerror = resolve; });
   document.head.append(style);
+  if (holdsRecords()) needModule().catch(() => {});
   ('indexedDB' in window ? readStored() : Promise.reject(new Error('none')))
     .catch((error) => ({ error }))
     .then(start)
