@@ -563,8 +563,12 @@ setTimeout(() => {
   function layout() { return getComputedStyle(form).display === 'grid' ? 'list' : 'table'; }
   const rowHeight = () => parseFloat(getComputedStyle(list).getPropertyValue('--book-row-height'));
 
+  let headDrawn = null;  // the layout and the order the head was drawn for
   function drawHead() {
     const isTable = layout() === 'table';
+    const wanted = `${isTable} ${sortKey} ${sortDown}`;
+    if (wanted === headDrawn) return;
+    headDrawn = wanted;
     list.setAttribute('role', isTable ? 'table' : 'list');
     if (isTable) body.setAttribute('role', 'rowgroup'); else body.removeAttribute('role');
     head.hidden = !isTable;
