@@ -104,10 +104,11 @@ setTimeout(() => {
 
   const rows = new Map();  // id → row
   class Row {
-    constructor(r) {
-      [this.id, this.pet, this.name, this.note, this.pinned, this.made, this.changed, this.stats,
-       this.growth, this.growthUnits, this.three, this.threeUnits, this.total, this.totalUnits,
-       this.target, this.prediction] = r;
+    constructor(r) {  // by index: a destructuring would walk each array through its iterator
+      this.id = r[0]; this.pet = r[1]; this.name = r[2]; this.note = r[3]; this.pinned = r[4];
+      this.made = r[5]; this.changed = r[6]; this.stats = r[7]; this.growth = r[8];
+      this.growthUnits = r[9]; this.three = r[10]; this.threeUnits = r[11]; this.total = r[12];
+      this.totalUnits = r[13]; this.target = r[14]; this.prediction = r[15];
       this.lowered = null;
     }
     get searched() {  // what the filter looks in, made when it first looks
