@@ -50,6 +50,23 @@ TEST(Book, AFinishedClickGoesToTheNewestRecordOfItsStatsOrMakesOne) {
   EXPECT_EQ(book.size(), 2u);
 }
 
+// A click looks its record up in indexes made at the first click: the records read in before it
+// are found, and so are those read in after it, while a deleted one is not.
+TEST(Book, AClickFindsTheRecordsReadInBeforeAndAfterItsFirstLook) {
+  Book from(CountedIds("from"));
+  const std::string typical = from.KeepGrowth(kTypical, At(1)).id;
+  const std::string other = from.KeepGrowth(kOther, At(2)).id;
+  Book book(CountedIds());
+  book.Absorb(*from.EntryOf(typical));
+  EXPECT_EQ(book.KeepGrowth(kTypical, At(3)).id, typical);
+  book.Absorb(*from.EntryOf(other));
+  EXPECT_EQ(book.KeepPrediction(kOther, 9, At(4)).id, other);
+  book.Delete({typical}, At(5));
+  book.Index();
+  EXPECT_EQ(book.KeepGrowth(kTypical, At(6)).id, "id1") << "a new record for a deleted one";
+  EXPECT_EQ(book.Find("id1")->pet, "id2") << "the deleted record's pet is gone with it";
+}
+
 TEST(Book, ANewRecordJoinsThePetOfTheSameInitialStatsAndTakesItsName) {
   Book book(CountedIds());
   book.KeepGrowth(kTypical, At(1));
