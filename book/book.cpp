@@ -34,12 +34,6 @@ std::uint64_t HashOf(const PetStats& stats, std::size_t count) {
   return hash;
 }
 
-template <typename Indexes>
-void AddTo(Indexes& indexes, const Record* record) {
-  indexes.by_stats.emplace(HashOf(record->stats, form::kStatBoxCount), record);
-  indexes.by_initial.emplace(HashOf(record->stats, form::kStatCount), record);
-}
-
 void Unindex(std::unordered_multimap<std::uint64_t, const Record*>& index, std::uint64_t hash,
              const Record* record) {
   auto [first, last] = index.equal_range(hash);
@@ -49,6 +43,19 @@ void Unindex(std::unordered_multimap<std::uint64_t, const Record*>& index, std::
       return;
     }
   }
+}
+
+// A record into the book's two stats indexes, and out of them.
+template <typename Indexes>
+void AddTo(Indexes& indexes, const Record* record) {
+  indexes.by_stats.emplace(HashOf(record->stats, form::kStatBoxCount), record);
+  indexes.by_initial.emplace(HashOf(record->stats, form::kStatCount), record);
+}
+
+template <typename Indexes>
+void RemoveFrom(Indexes& indexes, const Record* record) {
+  Unindex(indexes.by_stats, HashOf(record->stats, form::kStatBoxCount), record);
+  Unindex(indexes.by_initial, HashOf(record->stats, form::kStatCount), record);
 }
 
 }  // namespace
@@ -148,11 +155,7 @@ void Book::Insert(Record record) {
 void Book::Remove(const std::string& id) {
   const auto found = records_.find(id);
   if (found == records_.end()) return;
-  if (indexes_) {
-    const Record* record = &found->second;
-    Unindex(indexes_->by_stats, HashOf(record->stats, form::kStatBoxCount), record);
-    Unindex(indexes_->by_initial, HashOf(record->stats, form::kStatCount), record);
-  }
+  if (indexes_) RemoveFrom(*indexes_, &found->second);
   records_.erase(found);
 }
 
