@@ -6,6 +6,8 @@
 #include <rapidjson/writer.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +49,8 @@ std::vector<std::pair<int, Deletion>> deletions;
 int next_deletion = 0;
 ImportPreview pending_import;
 std::string given;  // what the last call gave back
+// The last rows given, as doubles for their alignment, which the page's typed arrays need.
+std::vector<double> given_rows;
 
 const char* Give(std::string text) {
   given = std::move(text);
@@ -61,50 +65,91 @@ void Text(Writer& out, std::string_view text) {
   out.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
 }
 
-void Text(Writer& out, const std::u16string& text) { Text(out, petcalc::ToUtf8(text)); }
-
 void Ids(Writer& out, const Changes& ids) {
   out.StartArray();
   for (const std::string& id : ids) Text(out, id);
   out.EndArray();
 }
 
-// A record as the page shows and sorts it: [id, pet, name, note, pinned, made, changed,
-// [twelve stats], [growth texts], [growth ten-thousandths], three text, three, total text, total,
-// target or null, [prediction texts] or null].
-void Row(Writer& out, const Record& record) {
-  out.StartArray();
-  Text(out, record.id);
-  Text(out, record.pet);
-  Text(out, record.name);
-  Text(out, record.note);
-  out.Bool(record.pinned);
-  out.Int64(record.made.milliseconds());
-  out.Int64(record.changed.milliseconds());
-  out.StartArray();
-  for (const std::int32_t stat : record.stats) out.Int(stat);
-  out.EndArray();
-  out.StartArray();
-  for (const std::int64_t units : record.growth.per_level) Text(out, petcalc::GrowthText(units));
-  out.EndArray();
-  out.StartArray();
-  for (const std::int64_t units : record.growth.per_level) out.Int64(units);
-  out.EndArray();
-  Text(out, petcalc::GrowthText(record.growth.three_stat));
-  out.Int64(record.growth.three_stat);
-  Text(out, petcalc::GrowthText(record.growth.total));
-  out.Int64(record.growth.total);
-  if (record.target_level) {
-    out.Int(*record.target_level);
-    out.StartArray();
-    for (const std::int32_t value : record.prediction) Text(out, petcalc::WholeText(value));
-    out.EndArray();
-  } else {
-    out.Null();
-    out.Null();
+// Records as the page shows and sorts them, laid out for typed arrays rather than parsed:
+// a header of four 32-bit numbers (the count, where the whole numbers start, where the texts
+// start, how many bytes they take); then per record kRowNumbers doubles (made, changed, the five
+// growths, three, total, in ten-thousandths) and kRowWholes 32-bit numbers (present, pinned,
+// whether it has a target, the target, the UTF-16 lengths of its id, pet, name and note, the
+// twelve stats); then the texts, one after another, in UTF-8. A record not found is not present.
+constexpr std::size_t kRowNumbers = 9;
+constexpr std::size_t kRowWholes = 20;
+
+std::int32_t Utf16Length(std::string_view text) {
+  std::int32_t units = 0;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte & 0xC0) != 0x80) units += byte >= 0xF0 ? 2 : 1;  // four bytes: a surrogate pair
   }
-  out.EndArray();
+  return units;
 }
+
+class Rows {
+ public:
+  explicit Rows(std::size_t count) {
+    numbers_.reserve(count * kRowNumbers * sizeof(double));
+    wholes_.reserve(count * kRowWholes * sizeof(std::int32_t));
+    texts_.reserve(count * 64);
+  }
+
+  void Add(const Record* record) {
+    if (!record) {
+      numbers_.append(kRowNumbers * sizeof(double), '\0');
+      wholes_.append(kRowWholes * sizeof(std::int32_t), '\0');
+      return;
+    }
+    Put(numbers_, static_cast<double>(record->made.milliseconds()));
+    Put(numbers_, static_cast<double>(record->changed.milliseconds()));
+    for (const std::int64_t units : record->growth.per_level)
+      Put(numbers_, static_cast<double>(units));
+    Put(numbers_, static_cast<double>(record->growth.three_stat));
+    Put(numbers_, static_cast<double>(record->growth.total));
+    for (const std::int32_t whole : {1, record->pinned ? 1 : 0, record->target_level ? 1 : 0,
+                                     record->target_level.value_or(0)}) {
+      Put(wholes_, whole);
+    }
+    for (const std::string* text : {&record->id, &record->pet, &record->name, &record->note}) {
+      Put(wholes_, Utf16Length(*text));
+      texts_ += *text;
+    }
+    for (const std::int32_t stat : record->stats) Put(wholes_, stat);
+  }
+
+  const char* Give() {
+    std::string header;
+    const std::size_t wholes_at = kHeader + numbers_.size();
+    const std::size_t texts_at = wholes_at + wholes_.size();
+    for (const std::size_t field :
+         {numbers_.size() / (kRowNumbers * sizeof(double)), wholes_at, texts_at, texts_.size()}) {
+      Put(header, static_cast<std::uint32_t>(field));
+    }
+    given_rows.resize((texts_at + texts_.size()) / sizeof(double) + 1);
+    char* bytes = reinterpret_cast<char*>(given_rows.data());
+    std::size_t at = 0;
+    for (const std::string* part : {&header, &numbers_, &wholes_, &texts_}) {
+      std::memcpy(bytes + at, part->data(), part->size());
+      at += part->size();
+    }
+    return bytes;
+  }
+
+ private:
+  static constexpr std::size_t kHeader = 4 * sizeof(std::uint32_t);
+
+  template <typename Number>
+  static void Put(std::string& out, Number value) {
+    out.append(reinterpret_cast<const char*>(&value), sizeof value);
+  }
+
+  std::string numbers_;
+  std::string wholes_;
+  std::string texts_;
+};
 
 template <typename Write>
 const char* GiveJson(Write write) {
@@ -161,11 +206,6 @@ const char* GivePreview(const FileRead& read) {
     out.Uint64(pending_import.changed);
     out.Key("deleted");
     out.Uint64(pending_import.deleted);
-    out.Key("deletedHere");
-    out.StartArray();
-    for (const std::size_t index : pending_import.deleted_here)
-      Row(out, std::get<Record>(pending_import.entries[index]));
-    out.EndArray();
     out.Key("problems");
     Problems(out, pending_import.problems);
     out.EndObject();
@@ -206,27 +246,24 @@ EMSCRIPTEN_KEEPALIVE int petbook_format_version() { return kFormatVersion; }
 
 // Every record, as rows.
 EMSCRIPTEN_KEEPALIVE const char* petbook_rows() {
-  return GiveJson([](Writer& out) {
-    out.StartArray();
-    for (const Record* record : book.Records()) Row(out, *record);
-    out.EndArray();
-  });
+  const std::vector<const Record*> records = book.Records();
+  Rows rows(records.size());
+  for (const Record* record : records) rows.Add(record);
+  return rows.Give();
 }
 
-// The rows of these ids, null for an id the book holds no record of.
+// The rows of these ids, not present for an id the book holds no record of.
 EMSCRIPTEN_KEEPALIVE const char* petbook_rows_of(const char* ids) {
   const std::vector<std::string> wanted = IdList(ids);
-  return GiveJson([&](Writer& out) {
-    out.StartArray();
-    for (const std::string& id : wanted) {
-      if (const Record* record = book.Find(id)) {
-        Row(out, *record);
-      } else {
-        out.Null();
-      }
-    }
-    out.EndArray();
-  });
+  Rows rows(wanted.size());
+  for (const std::string& id : wanted) rows.Add(book.Find(id));
+  return rows.Give();
+}
+
+// A growth, three or total in ten-thousandths as the window writes it: asked for by the rows
+// drawn, not made for every row of a long book.
+EMSCRIPTEN_KEEPALIVE const char* petbook_growth_text(double units) {
+  return Give(petcalc::ToUtf8(petcalc::GrowthText(static_cast<std::int64_t>(units))));
 }
 
 // A finished click of the player's: {"id":…,"changes":[…]}.
@@ -319,12 +356,20 @@ EMSCRIPTEN_KEEPALIVE int petbook_is_utf8(const char* bytes, int length) {
 
 EMSCRIPTEN_KEEPALIVE const char* petbook_undecodable() { return kUndecodable.data(); }
 
-// What importing the file would do: {"refused": why} or the counts, the deleted records it
-// holds as rows, and its unreadable rows as [where, why]. Kept for petbook_apply.
+// What importing the file would do: {"refused": why} or the counts and its unreadable rows as
+// [where, why]. Kept for petbook_preview_rows and petbook_apply.
 EMSCRIPTEN_KEEPALIVE const char* petbook_preview(int json, const char* text, int length,
                                                  double now) {
   const std::string_view file(text, static_cast<std::size_t>(length));
   return GivePreview(json ? ReadBookJson(file) : ReadBookCsv(file, At(now)));
+}
+
+// The records deleted here that the previewed file still holds, as rows.
+EMSCRIPTEN_KEEPALIVE const char* petbook_preview_rows() {
+  Rows rows(pending_import.deleted_here.size());
+  for (const std::size_t index : pending_import.deleted_here)
+    rows.Add(&std::get<Record>(pending_import.entries[index]));
+  return rows.Give();
 }
 
 EMSCRIPTEN_KEEPALIVE const char* petbook_apply(const char* bring_back) {

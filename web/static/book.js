@@ -53,10 +53,7 @@ setTimeout(() => {
   function takeUnread() {
     if (unread) load(unread);
     unread = null;
-    for (const r of json('rows')) {
-      const row = asRow(r);
-      rows.set(row.id, row);
-    }
+    for (const row of rowsAt(call('rows'))) rows.set(row.id, row);
     sorted = null;
     drawSoon();
   }
@@ -103,24 +100,67 @@ setTimeout(() => {
   // --- Rows, as the module gives them ----------------------------------------------------
 
   const rows = new Map();  // id → row
+  const kRowNumbers = 9, kRowWholes = 20;  // as the module lays each row out
+  // A growth as the window writes it, asked of the module when a row first shows it.
+  const asGrowthText = (units) => text('growth_text', units);
   class Row {
-    constructor(r) {  // by index: a destructuring would walk each array through its iterator
-      this.id = r[0]; this.pet = r[1]; this.name = r[2]; this.note = r[3]; this.pinned = r[4];
-      this.made = r[5]; this.changed = r[6]; this.stats = r[7]; this.growth = r[8];
-      this.growthUnits = r[9]; this.three = r[10]; this.threeUnits = r[11]; this.total = r[12];
-      this.totalUnits = r[13]; this.target = r[14]; this.prediction = r[15];
+    // The row at `at` of the module's rows; its texts start at `from` in all the rows' texts.
+    // Read field by field: views and iterators over the module's arrays cost more than the row.
+    constructor(numbers, wholes, texts, at, from) {
+      const n = at * kRowNumbers, w = at * kRowWholes;
+      const pet = from + wholes[w + 4], name = pet + wholes[w + 5], note = name + wholes[w + 6];
+      this.textsEnd = note + wholes[w + 7];
+      this.id = texts.slice(from, pet); this.pet = texts.slice(pet, name);
+      this.name = texts.slice(name, note); this.note = texts.slice(note, this.textsEnd);
+      this.pinned = wholes[w + 1] === 1;
+      this.target = wholes[w + 2] === 1 ? wholes[w + 3] : null;
+      this.stats = [wholes[w + 8], wholes[w + 9], wholes[w + 10], wholes[w + 11], wholes[w + 12], wholes[w + 13],
+                    wholes[w + 14], wholes[w + 15], wholes[w + 16], wholes[w + 17], wholes[w + 18], wholes[w + 19]];
+      this.made = numbers[n]; this.changed = numbers[n + 1];
+      this.growthUnits = [numbers[n + 2], numbers[n + 3], numbers[n + 4], numbers[n + 5], numbers[n + 6]];
+      this.threeUnits = numbers[n + 7]; this.totalUnits = numbers[n + 8];
       this.lowered = null;
+      this.texts = null;
     }
     get searched() {  // what the filter looks in, made when it first looks
       if (this.lowered === null) this.lowered = `${this.name}\n${this.note}`.toLocaleLowerCase();
       return this.lowered;
     }
+    // The five growths, the three and the total as the window writes them.
+    shown() {
+      if (this.texts === null) {
+        this.texts = [...this.growthUnits, this.threeUnits, this.totalUnits].map(asGrowthText);
+      }
+      return this.texts;
+    }
+    get growth() { return this.shown().slice(0, 5); }
+    get three() { return this.shown()[5]; }
+    get total() { return this.shown()[6]; }
   }
-  const asRow = (r) => new Row(r);
+  // The rows a call gave, in the module's memory; null for each one not present.
+  function rowsAt(pointer) {
+    const buffer = module.HEAPU8.buffer;
+    const [count, wholesAt, textsAt, textBytes] = new Uint32Array(buffer, pointer, 4);
+    const numbers = new Float64Array(buffer, pointer + 16, count * kRowNumbers);
+    const wholes = new Int32Array(buffer, pointer + wholesAt, count * kRowWholes);
+    const texts = utf8.decode(module.HEAPU8.subarray(pointer + textsAt, pointer + textsAt + textBytes));
+    const made = [];
+    let from = 0;
+    for (let at = 0; at < count; ++at) {
+      if (wholes[at * kRowWholes] !== 1) {
+        made.push(null);
+        continue;
+      }
+      const row = new Row(numbers, wholes, texts, at, from);
+      from = row.textsEnd;
+      made.push(row);
+    }
+    return made;
+  }
   function refresh(ids) {
-    const fresh = json('rows_of', ids.join('\n'));
+    const fresh = rowsAt(call('rows_of', ids.join('\n')));
     ids.forEach((id, i) => {
-      if (fresh[i]) rows.set(id, asRow(fresh[i])); else rows.delete(id);
+      if (fresh[i]) rows.set(id, fresh[i]); else rows.delete(id);
     });
     sorted = null;
   }
@@ -918,10 +958,11 @@ setTimeout(() => {
     const content = [element('p', { id: 'book-import-counts',
       text: `新记录 ${preview.new} 条，已有 ${preview.same} 条，将更新 ${preview.changed} 条，将删除 ${preview.deleted} 条。` })];
     const back = [];
-    if (preview.deletedHere.length) {
-      content.push(element('p', { text: `以下 ${preview.deletedHere.length} 条记录已在这里删除，文件里仍有。勾选的将恢复，其余保持删除：` }));
+    const deletedHere = rowsAt(call('preview_rows'));
+    if (deletedHere.length) {
+      content.push(element('p', { text: `以下 ${deletedHere.length} 条记录已在这里删除，文件里仍有。勾选的将恢复，其余保持删除：` }));
       const choices = element('ul', { class: 'book-deleted-here' });
-      for (const r of preview.deletedHere.map(asRow)) {
+      for (const r of deletedHere) {
         const box = element('input', { type: 'checkbox', 'data-id': r.id, id: `book-back-${r.id}` });
         back.push(box);
         choices.append(element('li', {}, box, element('label', { for: box.id, text: ` ${r.name || '未命名'}（等级 ${r.stats[0]}→${r.stats[6]}）` })));
