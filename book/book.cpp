@@ -147,6 +147,10 @@ const Record* Book::NewestWithInitialStats(const PetStats& stats) const {
 void Book::Insert(Record record) {
   Remove(record.id);
   deleted_.erase(record.id);
+  Place(std::move(record));
+}
+
+void Book::Place(Record record) {
   Record& held = records_.try_emplace(record.id).first->second;
   held = std::move(record);
   if (indexes_) AddTo(*indexes_, &held);
@@ -285,13 +289,16 @@ Changes Book::Undo(const Deletion& deletion) {
 
 bool Book::Absorb(Entry entry) {
   const std::string id = IdOf(entry);
-  const bool held = Find(id) != nullptr || FindDeleted(id) != nullptr;
-  if (held && !Wins(entry, *EntryOf(id))) return false;
-  Remove(id);
+  if (Find(id) != nullptr || FindDeleted(id) != nullptr) {
+    if (!Wins(entry, *EntryOf(id))) return false;
+    Remove(id);
+    deleted_.erase(id);
+  }
+  // Nothing is held under the id now: the entry goes straight in, as a book read whole meets it.
   if (auto* tombstone = std::get_if<Tombstone>(&entry)) {
-    deleted_.insert_or_assign(id, std::move(*tombstone));
+    deleted_.emplace(id, std::move(*tombstone));
   } else {
-    Insert(std::move(std::get<Record>(entry)));
+    Place(std::move(std::get<Record>(entry)));
   }
   return true;
 }

@@ -117,7 +117,10 @@ class Book {
   template <typename Change>
   Kept Keep(const PetStats& stats, Time now, Change change);
   const StatsIndexes& Indexes() const;
+  // A record in place of whatever the book held under its id.
   void Insert(Record record);
+  // A record under an id the book holds nothing under.
+  void Place(Record record);
   void Remove(const std::string& id);
   Record* Mutable(std::string_view id);
   Changes Touch(Record& record, Time now);
