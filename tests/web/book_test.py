@@ -16,7 +16,7 @@ import time
 import unittest
 from pathlib import Path
 
-from selenium.common.exceptions import StaleElementReferenceException
+from selenium.common.exceptions import ElementNotInteractableException, StaleElementReferenceException
 from selenium.webdriver.common.by import By
 
 from browsers import ENTER, SOURCE, TYPICAL, TYPICAL_SHOWN, Browser, EngineTest, Server, needs
@@ -81,14 +81,25 @@ class BookTest(EngineTest):
                           text)
 
     def click_row(self, browser, text):
-        """A click on the row that says `text`, found again where the book drew its rows anew first
-        (a write landing, another tab's change)."""
+        """A click on the row that says `text`."""
+        self.click_found(browser, lambda: self.row_with(browser, text), f"the row {text}")
+
+    def click_found(self, browser, find, what):
+        """A click on what `find` gives, found again on the next frames where the book drew its
+        rows anew first (a write landing, another tab's change): a row drawn anew is gone, or, in
+        WebKit, not yet where the driver looks for it."""
         for _ in range(3):
             try:
-                return self.row_with(browser, text).click()
-            except StaleElementReferenceException:
-                continue
-        raise AssertionError(f"the row {text} kept being drawn anew")
+                return find().click()
+            except (StaleElementReferenceException, ElementNotInteractableException):
+                browser.wait_frames()
+        raise AssertionError(f"{what} kept being drawn anew")
+
+    def pick(self, browser, count):
+        """The first `count` rows picked for a comparison."""
+        for i in range(count):
+            self.click_found(browser, lambda: browser.element("book-viewport").find_elements(
+                By.CSS_SELECTOR, ".book-pick")[i], f"the pick of row {i + 1}")
 
     def stored(self, browser):
         """The ids of the entries in the page's database, once every write has ended."""
@@ -117,7 +128,8 @@ class BookTest(EngineTest):
             time.sleep(0.05)
 
     def select_first(self, browser):
-        browser.element("book-viewport").find_element(By.CSS_SELECTOR, ".book-row").click()
+        self.click_found(browser, lambda: browser.element("book-viewport").find_element(
+            By.CSS_SELECTOR, ".book-row"), "the first row")
         browser.wait_for("return !document.getElementById('book-detail').hidden", "the record")
 
     def import_file(self, browser, name, content):
@@ -425,8 +437,7 @@ class BookTest(EngineTest):
         self.weigh(browser, STATS)
         self.weigh(browser, LATER)
         self.weigh(browser, OTHER)
-        for pick in browser.element("book-viewport").find_elements(By.CSS_SELECTOR, ".book-pick")[:2]:
-            pick.click()
+        self.pick(browser, 2)
         browser.element("book-compare").click()
         compared = browser.element("book-compared").text
         self.assertIn("比较 2 条记录", compared)
@@ -465,7 +476,7 @@ class BookTest(EngineTest):
         self.weigh(browser, STATS)
         self.weigh(browser, OTHER)
         first, second = [row[2:4] for row in self.rows(browser)]
-        browser.element("book-viewport").find_element(By.CSS_SELECTOR, ".book-row").click()
+        self.select_first(browser)
         browser.press("ArrowDown")
         self.assertEqual(browser.js("return document.activeElement.getAttribute('aria-rowindex')"), "3")
         self.assertEqual(browser.element("book-detail").find_element(By.TAG_NAME, "h3").text.split("：")[1],
@@ -519,8 +530,7 @@ class BookTest(EngineTest):
                 self.weigh(browser, STATS, "Command2", "21")
                 self.weigh(browser, LATER)
                 self.select_first(browser)
-                for pick in browser.element("book-viewport").find_elements(By.CSS_SELECTOR, ".book-pick")[:2]:
-                    pick.click()
+                self.pick(browser, 2)
                 browser.element("book-compare").click()
                 self.assertEqual(browser.axe(), [])
                 if layout == "form" and not dark:

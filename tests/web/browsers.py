@@ -507,11 +507,28 @@ class WebKit(Selenium):
 
 
     def emulate(self):
-        width, height = LAYOUTS[self.layout]["width"], LAYOUTS[self.layout]["height"]
-        self.driver.set_window_size(width, height)
-        inner = self.driver.execute_script("return [innerWidth, innerHeight]")
-        # The window's frame takes its share: the viewport is what the layout asks for.
-        self.driver.set_window_size(2 * width - inner[0], 2 * height - inner[1])
+        """A window whose viewport is the layout's size, or as near as the window can come. The
+        window's frame takes its share; and the window takes its size some time after the driver
+        has answered, so each size is waited for before the viewport is measured."""
+        wanted = [LAYOUTS[self.layout]["width"], LAYOUTS[self.layout]["height"]]
+        window, inner = list(wanted), None
+        for _ in range(4):
+            self.driver.set_window_size(*window)
+            before, inner = inner, self.settled_viewport()
+            if inner in (wanted, before):  # there, or the window can come no nearer
+                return
+            window = [size + want - got for size, want, got in zip(window, wanted, inner)]
+
+    def settled_viewport(self):
+        """The viewport's size once the same three times in a row, 50 ms apart."""
+        seen = []
+        deadline = time.monotonic() + 5
+        while len(seen) < 3 or seen[-3:].count(seen[-1]) < 3:
+            if time.monotonic() > deadline:
+                break
+            time.sleep(0.05)
+            seen.append(self.driver.execute_script("return [innerWidth, innerHeight]"))
+        return seen[-1]
 
     def press(self, key, shift=False, ctrl=False, alt=False, held=False):
         chain = ActionChains(self.driver)
