@@ -39,10 +39,15 @@ setTimeout(() => {
   }
   // Whether the book last held records: its module is then asked for at once, beside the
   // database's read rather than after it. Only a hint: wrong, it costs a download or a wait.
+  // A page no service worker controls is a first visit (or one that passed the worker by), with
+  // no hint to read: a first reading of the page's storage holds the page up for up to 17 ms.
   const kHoldsRecords = `${kDatabase} holds records`;
-  let hinted = null;
+  let hinted = null;  // what the hint says, once read or written
   function holdsRecords() {
-    try { return localStorage.getItem(kHoldsRecords) === '1'; } catch { return false; }
+    hinted = false;
+    if (!navigator.serviceWorker || !navigator.serviceWorker.controller) return false;
+    try { hinted = localStorage.getItem(kHoldsRecords) === '1'; } catch {}
+    return hinted;
   }
   function hint(holds) {
     if (holds === hinted) return;
@@ -1127,8 +1132,10 @@ setTimeout(() => {
   const style = element('link', { rel: 'stylesheet', href: '@BOOKSTYLE@' });
   const styled = new Promise((resolve) => { style.onload = style.onerror = resolve; });
   document.head.append(style);
+  // The database opened first: the hint's read then holds nothing up.
+  const reading = 'indexedDB' in window ? readStored() : Promise.reject(new Error('none'));
   if (holdsRecords()) needModule().catch(() => {});
-  ('indexedDB' in window ? readStored() : Promise.reject(new Error('none')))
+  reading
     .catch((error) => ({ error }))
     .then(start)
     .catch(() => { document.documentElement.dataset.book = 'failed'; });
