@@ -114,9 +114,8 @@ setTimeout(() => {
     constructor(numbers, wholes, texts, at, from) {
       const n = at * kRowNumbers, w = at * kRowWholes;
       const pet = from + wholes[w + 4], name = pet + wholes[w + 5], note = name + wholes[w + 6];
-      this.textsEnd = note + wholes[w + 7];
       this.id = texts.slice(from, pet); this.pet = texts.slice(pet, name);
-      this.name = texts.slice(name, note); this.note = texts.slice(note, this.textsEnd);
+      this.name = texts.slice(name, note); this.note = texts.slice(note, note + wholes[w + 7]);
       this.pinned = wholes[w + 1] === 1;
       this.target = wholes[w + 2] === 1 ? wholes[w + 3] : null;
       this.stats = [wholes[w + 8], wholes[w + 9], wholes[w + 10], wholes[w + 11], wholes[w + 12], wholes[w + 13],
@@ -151,14 +150,9 @@ setTimeout(() => {
     const texts = utf8.decode(module.HEAPU8.subarray(pointer + textsAt, pointer + textsAt + textBytes));
     const made = [];
     let from = 0;
-    for (let at = 0; at < count; ++at) {
-      if (wholes[at * kRowWholes] !== 1) {
-        made.push(null);
-        continue;
-      }
-      const row = new Row(numbers, wholes, texts, at, from);
-      from = row.textsEnd;
-      made.push(row);
+    for (let at = 0, w = 0; at < count; ++at, w += kRowWholes) {
+      made.push(wholes[w] === 1 ? new Row(numbers, wholes, texts, at, from) : null);
+      from += wholes[w + 4] + wholes[w + 5] + wholes[w + 6] + wholes[w + 7];  // none for one not present
     }
     return made;
   }
